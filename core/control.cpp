@@ -1,0 +1,34 @@
+#include "core/control.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace zelora {
+
+Control::Control(std::string text, bool visible) : text_(std::move(text)), visible_(visible) {}
+
+void Control::set(std::string text) {
+    if (input_filter) text = input_filter(std::move(text));
+    if (text == text_) return;
+    text_ = std::move(text);
+    caret_ = std::min(caret_, text_.size());
+    update_view();
+    if (on_change) on_change();
+}
+
+void Control::set_visible(bool visible) {
+    if (visible == visible_) return;
+    visible_ = visible;
+    update_view();
+}
+
+void Control::set_caret(std::size_t position) {
+    caret_ = std::min(position, text_.size());
+    update_view();
+}
+
+void Control::update_view() const {
+    if (on_view_update) on_view_update();
+}
+
+}  // namespace zelora

@@ -1,0 +1,43 @@
+#pragma once
+// The program's text files: byte-exact, read line by line, replaced atomically.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/platform.h"
+
+namespace zelora {
+
+// The file `name` in `directory`, joined with the platform's separator.
+std::string path_in(const std::string& directory, const std::string& name);
+
+bool file_exists(const std::string& path);
+
+// The whole file, or nothing when it is missing or cannot be read.
+std::optional<std::string> read_file(const std::string& path);
+
+// The lines of a text, each without its line end. CR LF, a bare LF and a bare CR all end a
+// line; a text ending with a line end has no empty last line.
+std::vector<std::string> split_lines(std::string_view text);
+
+// Replaces the file with `bytes`: written to a temporary file beside it, flushed to disk
+// and renamed over the old one, so a crash leaves either the old file or the new one.
+bool replace_file(const std::string& path, std::string_view bytes);
+
+// The file-error notices: "Impossibile leggere il file " / "Impossibile scrivere il file "
+// followed by the path, critical icon.
+void report_read_error(const Platform& platform, const std::string& path);
+void report_write_error(const Platform& platform, const std::string& path);
+
+// The lines of a file that may be missing: nothing when it is missing, the lines when it
+// was read, and the read notice (then nothing) when it exists but cannot be read.
+struct FileLines {
+    bool exists = false;
+    bool readable = false;
+    std::vector<std::string> lines;
+};
+FileLines read_lines(const Platform& platform, const std::string& path);
+
+}  // namespace zelora

@@ -1,0 +1,29 @@
+#include "core/log_list.h"
+
+#include <utility>
+
+namespace zelora {
+
+void LogList::append(std::string line) {
+    lines_.push_back(std::move(line));
+    if (on_view_append) on_view_append(lines_.back());
+}
+
+void LogList::assign(std::vector<std::string> lines) {
+    lines_ = std::move(lines);
+    if (on_view_reset) on_view_reset();
+}
+
+std::string LogList::text() const {
+    std::size_t size = 0;
+    for (const auto& line : lines_) size += line.size() + 2;
+    std::string text;
+    text.reserve(size);
+    for (const auto& line : lines_) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+}  // namespace zelora

@@ -1,0 +1,144 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "core/contest_totals.h"
+#include "core/control.h"
+#include "core/log_list.h"
+#include "core/qso_index.h"
+#include "core/qso_record.h"
+#include "core/window.h"
+#include "geo/pointing.h"
+
+namespace zelora {
+
+// Key codes of the mode box.
+inline constexpr int kKeyUp = 38;
+inline constexpr int kKeyDown = 40;
+
+// The organisers' address for the submission of the log.
+inline constexpr const char* kLogSubmissionAddress = "contest@zelora-qrp.example";
+
+// The main logging window (Form1): owner of the contest while the program runs.
+class MainLogScreen : public Window {
+public:
+    explicit MainLogScreen(WindowSet& windows);
+
+    // Entry row: the QSO being typed, in tab order.
+    Control Text1{"001"};  // "QSO #": number of this QSO
+    Control Text2;         // "Data": DD/MM/YY
+    Control Text3;         // "UTC": HH.MM
+    Control Text4{"144"};  // "Mhz": frequency, read-only
+    Control Text5{"SSB"};  // mode, changed with Up and Down only
+    Control Text6;         // "Callsign"
+    Control Text7{"59"};   // "RST-tx"
+    Control Text8{"59"};   // "RST-rx"
+    Control Text9;         // "Prog": serial received
+    Control Text10;        // "Locatore": the QSO's locator
+    Control Text11;        // "I-QRP MQC": member number
+
+    // Distance and heading of the locator being typed.
+    Control Label12{"QRB:", false};
+    Control Label13{"", false};  // QRB value, km
+    Control Label14{"QTF:", false};
+    Control Label15{"", false};  // QTF value, degrees
+    Control Label16{"Km", false};
+    Control Label17{"\xB0", false};  // °
+
+    LogList Text12;         // readable log
+    LogList Text14;         // EDI log (hidden)
+    Control Text15{"0"};    // mode flag (hidden): "0" on-line, "1" off-line
+
+    // Frame "Contest".
+    Control Label19{"0"};    // QSO count
+    Control Label21{"0"};    // distance sum
+    Control Label23{"0"};    // multipliers
+    Control Label25{"0"};    // points
+    Control Label44{"0"};    // average distance
+    Control Label27{"..."};  // ODX callsign
+    Control Label28{"..."};  // ODX locator
+    Control Label29{"0"};    // ODX distance
+    Control Label51{"0"};    // I-QRP count
+    Control Label52{"0"};    // MQC count
+
+    // Frame "Stazione".
+    Control Label39{"..."};  // own callsign
+    Control Label40{"..."};  // own locator
+    Control Label41{"..."};  // own I-QRP number
+    Control Label42{"..."};  // own MQC number
+    Control Label46{"on-line"};
+    Control Label47{"User"};  // account
+    Control Label54{"I.Q.C.A. Award", false};
+    Control Picture3{"", false};  // award picture
+
+    // Buttons whose visibility changes.
+    Control Command9{"", false};   // fill date and time from the clock (off-line only)
+    Control Command11{"Amministrazione", false};
+
+    // Pointing display.
+    TwipLine Line1 = kNeedleAtStart;  // compass needle
+    TwipLine Line2 = kBarAtStart;     // distance bar
+    std::function<void()> on_pointing_changed;
+
+    // Each logged QSO's own fields, beside the lists.
+    const QsoIndex& qsos() const { return qsos_; }
+
+    ContestTotals totals() const;
+    QsoRecord entry() const;
+
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    void Text5_KeyDown(int key_code);
+    // Enter or Return in an entry box: the box is left as with the mouse, then "OK".
+    void EnterPressed();
+
+    void Command1_Click();   // "OK": accept the QSO
+    void Command2_Click();   // "Crea LOG"
+    void Command3_Click();   // "Esci"
+    void Command4_Click();   // "apri_parz": restore the partial state
+    void Command5_Click();   // "Modifica QSO"
+    void Command6_Click();   // "STAT"
+    void Command7_Click();   // switch mode
+    void Command8_Click();   // scroll the log to its end
+    void Command9_Click();   // fill date and time from the clock
+    void Command10_Click();  // back to start
+    void Command11_Click();  // "Amministrazione"
+    void Picture3_Click();   // open the award window
+
+    // Writes parziale.db from the contest as it stands (nothing while the log is empty).
+    void SavePartialState();
+
+    // The readable log asks for its caret at the end (the log scrolls to its last line).
+    std::function<void()> on_scroll_log;
+
+private:
+    bool LoadStationProfile();
+    void ClockRefresh();
+    void AdministratorCheck();
+    void AddToTotals(const QsoRecord& qso);
+    void PrepareNextQso();
+    void ShowDistanceLabels(bool visible);
+    std::string CurrentQrb();
+
+    void Text1_Change();
+    void Text2_LostFocus();
+    void Text3_LostFocus();
+    void Text6_Change();
+    void Text9_GotFocus();
+    void Text9_LostFocus();
+    void Text10_Change();
+    void Text10_GotFocus();
+    void Text11_Change();
+    void Text15_Change();
+    void Label13_Change();
+    void Label15_Change();
+    void Label39_Change();
+    void Label51_Change();
+
+    QsoIndex qsos_;
+    bool state_save_failing_ = false;
+};
+
+}  // namespace zelora

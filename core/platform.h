@@ -1,0 +1,54 @@
+#pragma once
+// The platform as the contest logic sees it. The app passes Qt and the real clock;
+// tests pass fakes.
+
+#include <string>
+
+namespace zelora {
+
+struct DateTime {
+    int year = 2000;  // four digits
+    int month = 1;
+    int day = 1;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual DateTime local_now() const = 0;
+    virtual DateTime utc_now() const = 0;
+};
+
+enum class MessageIcon { information, critical };
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // A modal box with one "OK" button.
+    virtual void show(const std::string& title, const std::string& text, MessageIcon icon) = 0;
+};
+
+inline constexpr const char* kMessageTitle = "Zelora VHF qrp Test";
+
+// Everything a window needs from outside the program.
+struct Platform {
+    Clock& clock;
+    MessageBoxes& messages;
+    std::string program_directory;  // the directory that holds the executable
+
+    void inform(const std::string& text) const {
+        messages.show(kMessageTitle, text, MessageIcon::information);
+    }
+    void alert(const std::string& text) const {
+        messages.show(kMessageTitle, text, MessageIcon::critical);
+    }
+};
+
+// "DD/MM/YY" and "HH.MM", as the date and time boxes hold them.
+std::string short_date_text(const DateTime& when);
+std::string time_text(const DateTime& when);
+
+}  // namespace zelora

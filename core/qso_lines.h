@@ -1,0 +1,22 @@
+#pragma once
+// The two lines every accepted QSO becomes. Both are returned without their CR LF, which the
+// log lists add.
+
+#include <string>
+#include <string_view>
+
+#include "core/qso_record.h"
+
+namespace zelora {
+
+// The readable log line: "001   19/07/20   07.20   144Mhz   SSB   ZZ9XA       59-005   JN81GD   I003"
+std::string qso_list_line(const QsoRecord& qso);
+
+// The REG1TEST QSO record: "200719;0720;ZZ9XA;1;59;001;59;005;I003;JN81GD;523;;;;"
+std::string edi_qso_line(const QsoRecord& qso);
+
+// The QSO an EDI line describes, as far as its fields go (a restored log has no other record
+// of its QSOs). Missing fields are empty.
+QsoRecord qso_from_edi_line(std::string_view line);
+
+}  // namespace zelora

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace zelora {
+
+// One contact as typed in the entry row, all texts.
+struct QsoRecord {
+    std::string number;           // Text1, "001"
+    std::string date;             // Text2, "DD/MM/YY"
+    std::string time;             // Text3, "HH.MM"
+    std::string frequency;        // Text4, "144"
+    std::string mode;             // Text5, "SSB" or "CW"
+    std::string callsign;         // Text6
+    std::string rst_sent;         // Text7
+    std::string rst_received;     // Text8
+    std::string serial_received;  // Text9, "005"
+    std::string locator;          // Text10
+    std::string member;           // Text11, "", "I003", "M123"
+    std::string qrb;              // Label13, " 523" or "1"
+};
+
+}  // namespace zelora

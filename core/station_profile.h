@@ -1,0 +1,28 @@
+#pragma once
+// config.txt: the operator's own station.
+
+#include <string>
+#include <vector>
+
+namespace zelora {
+
+inline constexpr const char* kStationFileName = "config.txt";
+
+enum class ProfileKey { callsign, locator, iqrp_number, mqc_number };
+
+struct ProfileEntry {
+    ProfileKey key;
+    std::string value;
+
+    bool operator==(const ProfileEntry&) const = default;
+};
+
+// What config.txt's lines give, in file order: every line tested against every key
+// ("Call = ", "Locator = ", "IQRP = ", "MDC = "), so a repeated key is applied again.
+std::vector<ProfileEntry> parse_station_profile(const std::vector<std::string>& lines);
+
+// The file as the station window writes it, ending with CR LF CR LF.
+std::string station_profile_text(const std::string& callsign, const std::string& locator,
+                                 const std::string& iqrp_number, const std::string& mqc_number);
+
+}  // namespace zelora

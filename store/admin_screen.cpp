@@ -1,0 +1,15 @@
+#include "store/admin_screen.h"
+
+#include "core/window_set.h"
+#include "store/member_list_screen.h"
+
+namespace zelora {
+
+void AdminScreen::Command1_Click() { windows().close(WindowId::admin); }
+
+void AdminScreen::Command2_Click() {
+    windows().member_lists().set_visible(true);
+    windows().close(WindowId::admin);
+}
+
+}  // namespace zelora

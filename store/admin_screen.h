@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/window.h"
+
+namespace zelora {
+
+// The administration window (Form10, "Zelora VHF qrp - Amministrazione").
+class AdminScreen : public Window {
+public:
+    explicit AdminScreen(WindowSet& windows) : Window(windows) {}
+
+    void Command1_Click();  // "Chiudi"
+    void Command2_Click();  // the picture button beside "Database I-QRP e MQC"
+};
+
+}  // namespace zelora

@@ -1,0 +1,94 @@
+#pragma once
+// Fakes of the platform, and a program directory of its own for each test.
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+
+namespace zelora::testing {
+
+class FakeClock : public Clock {
+public:
+    DateTime local{2020, 7, 19, 9, 20, 0};
+    DateTime utc{2020, 7, 19, 7, 20, 0};
+
+    DateTime local_now() const override { return local; }
+    DateTime utc_now() const override { return utc; }
+};
+
+struct ShownMessage {
+    std::string title;
+    std::string text;
+    MessageIcon icon;
+
+    bool operator==(const ShownMessage&) const = default;
+};
+
+class RecordingMessages : public MessageBoxes {
+public:
+    std::vector<ShownMessage> shown;
+
+    void show(const std::string& title, const std::string& text, MessageIcon icon) override {
+        shown.push_back({title, text, icon});
+    }
+    // The texts shown, in order.
+    std::vector<std::string> texts() const {
+        std::vector<std::string> result;
+        for (const auto& message : shown) result.push_back(message.text);
+        return result;
+    }
+};
+
+// A fresh, empty directory, removed with everything in it at the end of the test.
+class TempDir {
+public:
+    TempDir() {
+        std::random_device random;
+        path_ = std::filesystem::temp_directory_path() /
+                ("zelora-test-" + std::to_string(random()) + std::to_string(random()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    std::string path() const { return path_.string(); }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+    void write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(path_ / name, std::ios::binary) << bytes;
+    }
+    std::string read(const std::string& name) const {
+        std::ifstream in(path_ / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    bool exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+    // Makes `name` a directory holding a file, so that it can be neither read as a file nor
+    // replaced by one (this works for root too).
+    void block(const std::string& name) const {
+        std::filesystem::create_directories(path_ / name);
+        std::ofstream(path_ / name / "keep") << "x";
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A platform over the fakes and a temporary program directory.
+struct FakePlatform {
+    FakeClock clock;
+    RecordingMessages messages;
+    TempDir dir;
+
+    Platform platform() { return Platform{clock, messages, dir.path()}; }
+};
+
+}  // namespace zelora::testing
