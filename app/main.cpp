@@ -1,6 +1,23 @@
+// The Zelora QRP contest logger: the real clock, Qt message boxes and the windows.
+
 #include <QApplication>
+
+#include "core/window_set.h"
+#include "ui/qt_platform.h"
+#include "ui/window_views.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    app.setQuitOnLastWindowClosed(false);  // the windows' logic decides when the program ends
+
+    zelora::ui::SystemClock clock;
+    zelora::ui::QtMessageBoxes messages;
+    zelora::WindowSet windows({clock, messages, zelora::ui::executable_directory()});
+    zelora::ui::WindowViews views(windows);
+
+    windows.start_program();
+    if (windows.finished()) return 0;
+    const int status = QApplication::exec();
+    windows.quit();
+    return status;
 }

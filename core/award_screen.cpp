@@ -4,6 +4,8 @@
 
 namespace zelora {
 
-void AwardScreen::Command1_Click() { windows().close(WindowId::award); }
+void AwardScreen::Command1_Click() {
+    windows().close(WindowId::award);
+}
 
 }  // namespace zelora

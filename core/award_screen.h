@@ -9,7 +9,7 @@ inline constexpr const char* kAwardRulesAddress = "https://www.zelora-qrp.exampl
 
 // The award window (Form9, "I-QRP Club Awars").
 class AwardScreen : public Window {
-public:
+  public:
     explicit AwardScreen(WindowSet& windows) : Window(windows) {}
 
     void Command1_Click();  // "Chiudi"

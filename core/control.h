@@ -10,7 +10,7 @@ namespace zelora {
 // operator sees of it. The text's change reaction runs only when the text really changes,
 // so a reaction that assigns its own control again (upper-casing) nests once and stops.
 class Control {
-public:
+  public:
     explicit Control(std::string text = {}, bool visible = true);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -37,7 +37,7 @@ public:
     // visibility or caret. Reactions never use it.
     std::function<void()> on_view_update;
 
-private:
+  private:
     void update_view() const;
 
     std::string text_;

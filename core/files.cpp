@@ -32,7 +32,8 @@ std::optional<std::string> read_file(const std::string& path) {
     std::string bytes;
     char buffer[1 << 16];
     std::size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, count);
+    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        bytes.append(buffer, count);
     if (std::ferror(file.get())) return std::nullopt;
     return bytes;
 }
@@ -58,8 +59,9 @@ bool replace_file(const std::string& path, std::string_view bytes) {
     {
         File file(std::fopen(temporary.c_str(), "wb"));
         if (!file) return false;
-        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
-                             std::fflush(file.get()) == 0 && ::fsync(::fileno(file.get())) == 0;
+        const bool written =
+            std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
+            std::fflush(file.get()) == 0 && ::fsync(::fileno(file.get())) == 0;
         if (!written) {
             file.reset();
             std::remove(temporary.c_str());

@@ -10,7 +10,7 @@ namespace zelora {
 // One of the three log lists: whole lines appended in logging order. Its text is the lines
 // each followed by CR LF, as the lists are saved and exported.
 class LogList {
-public:
+  public:
     const std::vector<std::string>& lines() const { return lines_; }
     bool empty() const { return lines_.empty(); }
     std::size_t size() const { return lines_.size(); }
@@ -26,7 +26,7 @@ public:
     std::function<void(const std::string& line)> on_view_append;
     std::function<void()> on_view_reset;
 
-private:
+  private:
     std::vector<std::string> lines_;
 };
 

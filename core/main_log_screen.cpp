@@ -1,29 +1,480 @@
 #include "core/main_log_screen.h"
 
+#include <algorithm>
+#include <array>
+
+#include "core/award_screen.h"
+#include "core/files.h"
+#include "core/qso_lines.h"
+#include "core/start_screen.h"
+#include "core/station_profile.h"
+#include "core/station_screen.h"
+#include "core/text.h"
 #include "core/window_set.h"
+#include "export/edi_header_screen.h"
+#include "geo/bearing_calculator_screen.h"
+#include "store/admin_screen.h"
+#include "store/member_list.h"
+#include "store/member_list_screen.h"
+#include "store/partial_state_file.h"
 
 namespace zelora {
+namespace {
 
-MainLogScreen::MainLogScreen(WindowSet& windows) : Window(windows) {}
+constexpr std::array<const char*, 3> kAdministratorCallsigns{"ZZ9AAA", "ZZ9AAB", "ZZ9AAC"};
 
-ContestTotals MainLogScreen::totals() const { return {}; }
-QsoRecord MainLogScreen::entry() const { return {}; }
-void MainLogScreen::Form_Load() { set_visible(true); }
-void MainLogScreen::Form_Unload() {}
-void MainLogScreen::Text5_KeyDown(int) {}
-void MainLogScreen::EnterPressed() {}
-void MainLogScreen::Command1_Click() {}
-void MainLogScreen::Command2_Click() {}
-void MainLogScreen::Command3_Click() {}
-void MainLogScreen::Command4_Click() {}
-void MainLogScreen::Command5_Click() {}
-void MainLogScreen::Command6_Click() {}
-void MainLogScreen::Command7_Click() {}
-void MainLogScreen::Command8_Click() {}
-void MainLogScreen::Command9_Click() {}
-void MainLogScreen::Command10_Click() {}
-void MainLogScreen::Command11_Click() {}
-void MainLogScreen::Picture3_Click() {}
-void MainLogScreen::SavePartialState() {}
+// A ";" would shift every later field of the EDI record, and line breaks or other control
+// characters would break the log's columns: no entry box takes them.
+std::string without_separators(std::string text) {
+    std::erase_if(text, [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return c == ';' || byte < 0x20 || byte == 0x7F;
+    });
+    return text;
+}
+
+void upper_case(Control& box) {
+    box.set(to_upper(box.text()));
+    box.caret_to_end();
+}
+
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+MainLogScreen::MainLogScreen(WindowSet& windows) : Window(windows) {
+    for (Control* box : {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8, &Text9,
+                         &Text10, &Text11}) {
+        box->input_filter = without_separators;
+    }
+    Text1.on_change = [this] { Text1_Change(); };
+    Text2.on_lost_focus = [this] { Text2_LostFocus(); };
+    Text3.on_lost_focus = [this] { Text3_LostFocus(); };
+    Text6.on_change = [this] { Text6_Change(); };
+    Text9.on_got_focus = [this] { Text9_GotFocus(); };
+    Text9.on_lost_focus = [this] { Text9_LostFocus(); };
+    Text10.on_change = [this] { Text10_Change(); };
+    Text10.on_got_focus = [this] { Text10_GotFocus(); };
+    Text11.on_change = [this] { Text11_Change(); };
+    Text15.on_change = [this] { Text15_Change(); };
+    Label13.on_change = [this] { Label13_Change(); };
+    Label15.on_change = [this] { Label15_Change(); };
+    Label39.on_change = [this] { Label39_Change(); };
+    Label51.on_change = [this] { Label51_Change(); };
+}
+
+ContestTotals MainLogScreen::totals() const {
+    return {Label19.text(), Label21.text(), Label23.text(), Label25.text(), Label44.text(),
+            Label27.text(), Label28.text(), Label29.text(), Label51.text(), Label52.text()};
+}
+
+QsoRecord MainLogScreen::entry() const {
+    return {Text1.text(), Text2.text(), Text3.text(), Text4.text(),  Text5.text(),  Text6.text(),
+            Text7.text(), Text8.text(), Text9.text(), Text10.text(), Text11.text(), Label13.text()};
+}
+
+bool MainLogScreen::online() const {
+    return text_value(Text15.text()) == 0;
+}
+
+// --- Start-up and end -----------------------------------------------------------------------
+
+void MainLogScreen::Form_Load() {
+    set_visible(true);  // the program's first window, unless the load needs another one first
+    if (!LoadStationProfile()) {
+        windows().station().set_visible(true);
+        set_visible(false);
+    }
+    if (online()) {
+        // The box is headed "UTC": on-line the contest runs on the computer's UTC clock.
+        FillDateAndTime(windows().platform().clock.utc_now());
+    } else {
+        Text2.set("");
+        Text3.set("");
+    }
+    if (file_exists(path_in(windows().platform().program_directory, kPartialStateFileName))) {
+        windows().start().set_visible(true);
+        set_visible(false);
+    }
+    if (Label47.text() == "Admin") Command11.set_visible(true);
+}
+
+bool MainLogScreen::LoadStationProfile() {
+    const Platform& platform = windows().platform();
+    const FileLines file =
+        read_lines(platform, path_in(platform.program_directory, kStationFileName));
+    if (!file.readable) return false;  // missing, or unreadable (already reported)
+    for (const ProfileEntry& entry : parse_station_profile(file.lines)) {
+        switch (entry.key) {
+            case ProfileKey::callsign:
+                Label39.set(entry.value);
+                windows().edi_header().Text2.set(entry.value);
+                windows().edi_header().Text14.set(entry.value);
+                break;
+            case ProfileKey::locator:
+                Label40.set(entry.value);
+                windows().calculator().SetLocator1(entry.value);
+                windows().edi_header().Text3.set(entry.value);
+                break;
+            case ProfileKey::iqrp_number:
+                Label41.set(entry.value);
+                break;
+            case ProfileKey::mqc_number:
+                Label42.set(entry.value);
+                break;
+        }
+    }
+    return true;
+}
+
+void MainLogScreen::Form_Unload() {
+    state_save_failing_ = false;  // a failure when the contest is closed is always told
+    SavePartialState();
+}
+
+void MainLogScreen::SavePartialState() {
+    if (Text12.empty()) return;
+    const Platform& platform = windows().platform();
+    const std::string path = path_in(platform.program_directory, kPartialStateFileName);
+    if (replace_file(path, partial_state_text(Text1.text(), totals(), Text12, Text14))) {
+        state_save_failing_ = false;
+        return;
+    }
+    // Told once while the failure lasts, not on every QSO.
+    if (!state_save_failing_) report_write_error(platform, path);
+    state_save_failing_ = true;
+}
+
+void MainLogScreen::Command4_Click() {
+    if (!Text12.empty() || !Text14.empty()) return;  // never appends a saved contest to a log
+    const Platform& platform = windows().platform();
+    const FileLines file =
+        read_lines(platform, path_in(platform.program_directory, kPartialStateFileName));
+    if (!file.readable) return;
+    std::vector<std::string> readable_lines;
+    std::vector<std::string> edi_lines;
+    for (StateEntry& entry : parse_partial_state(file.lines)) {
+        switch (entry.key) {
+            case StateKey::qso_number:
+                Text1.set(entry.value);
+                break;
+            case StateKey::contest_qso:
+                Label19.set(entry.value);
+                break;
+            case StateKey::contest_qrb:
+                Label21.set(entry.value);
+                break;
+            case StateKey::contest_molt:
+                Label23.set(entry.value);
+                break;
+            case StateKey::contest_punti:
+                Label25.set(entry.value);
+                break;
+            case StateKey::contest_media:
+                Label44.set(entry.value);
+                break;
+            case StateKey::contest_odx_call:
+                Label27.set(entry.value);
+                break;
+            case StateKey::contest_odx_loc:
+                Label28.set(entry.value);
+                break;
+            case StateKey::contest_odx_qrb:
+                Label29.set(entry.value);
+                break;
+            case StateKey::contest_iqrp:
+                Label51.set(entry.value);
+                break;
+            case StateKey::contest_mdc:
+                Label52.set(entry.value);
+                break;
+            case StateKey::lista_qso:
+                readable_lines.push_back(std::move(entry.value));
+                break;
+            case StateKey::qso_edi:
+                edi_lines.push_back(std::move(entry.value));
+                break;
+        }
+    }
+    qsos_.clear();
+    for (const std::string& line : edi_lines) qsos_.add(qso_from_edi_line(line));
+    Text12.assign(std::move(readable_lines));
+    windows().edi_header().Text1.assign(edi_lines);
+    Text14.assign(std::move(edi_lines));
+}
+
+void MainLogScreen::Command3_Click() {
+    WindowSet& set = windows();
+    for (WindowId id :
+         {WindowId::bearing_calculator, WindowId::edi_header, WindowId::station, WindowId::start,
+          WindowId::award, WindowId::admin, WindowId::member_lists}) {
+        set.close(id);
+    }
+    set.close(WindowId::main_log);
+}
+
+void MainLogScreen::Command10_Click() {
+    WindowSet& set = windows();
+    set.start().set_visible(true);
+    set.close(WindowId::main_log);
+}
+
+void MainLogScreen::Command11_Click() {
+    windows().admin().set_visible(true);
+}
+
+void MainLogScreen::Picture3_Click() {
+    if (Picture3.visible()) windows().award().set_visible(true);
+}
+
+// --- Modes and clock ------------------------------------------------------------------------
+
+void MainLogScreen::Command7_Click() {
+    if (Text15.text() == "0") {
+        Text15.set("1");
+        Label46.set("off-line");
+        Command9.set_visible(true);
+    } else if (Text15.text() == "1") {
+        Text15.set("0");
+        Label46.set("on-line");
+        Command9.set_visible(false);
+    }
+}
+
+void MainLogScreen::Text15_Change() {
+    if (text_value(Text15.text()) != 1) return;
+    Label46.set("off-line");
+    Text2.set("");
+    Text3.set("");
+    Command9.set_visible(true);
+    focus(Text2);
+}
+
+void MainLogScreen::Command9_Click() {
+    // Off-line the operator copies a paper log, kept in local time.
+    FillDateAndTime(windows().platform().clock.local_now());
+    focus(Text2);
+}
+
+void MainLogScreen::FillDateAndTime(const DateTime& when) {
+    Text2.set(short_date_text(when));
+    Text3.set(time_text(when));
+}
+
+void MainLogScreen::ClockRefresh() {
+    if (online()) FillDateAndTime(windows().platform().clock.utc_now());
+}
+
+void MainLogScreen::Label39_Change() {
+    AdministratorCheck();
+}
+
+void MainLogScreen::AdministratorCheck() {
+    for (const char* administrator : kAdministratorCallsigns) {
+        if (Label39.text() == administrator) Label47.set("Admin");
+    }
+}
+
+// --- Entry boxes ----------------------------------------------------------------------------
+
+void MainLogScreen::Text1_Change() {
+    Text1.set(pad_serial(Text1.text()));
+}
+
+void MainLogScreen::Text2_LostFocus() {
+    const std::string& date = Text2.text();
+    if (date.size() == 10) Text2.set(mid(date, 1, 6) + mid(date, 9, 2));
+}
+
+void MainLogScreen::Text3_LostFocus() {
+    std::string time = Text3.text();
+    std::replace(time.begin(), time.end(), ':', '.');
+    Text3.set(time);
+}
+
+void MainLogScreen::Text5_KeyDown(int key_code) {
+    if (Text5.text() != "SSB" && Text5.text() != "CW") return;
+    if (key_code == kKeyUp) {
+        Text5.set("SSB");
+        Text7.set("59");
+        Text8.set("59");
+    } else if (key_code == kKeyDown) {
+        Text5.set("CW");
+        Text7.set("599");
+        Text8.set("599");
+    } else {
+        return;
+    }
+    Text5.caret_to_end();
+}
+
+void MainLogScreen::Text6_Change() {
+    upper_case(Text6);
+}
+
+void MainLogScreen::Text9_GotFocus() {
+    Text11.set(looked_up_member(windows().platform(), Text6.text(), Text11.text()));
+}
+
+void MainLogScreen::Text9_LostFocus() {
+    Text9.set(pad_serial(Text9.text()));
+}
+
+void MainLogScreen::Text10_Change() {
+    upper_case(Text10);
+    if (Text10.text().size() == 6) {
+        windows().calculator().SetLocator2(Text10.text());
+        ShowDistanceLabels(true);
+    } else {
+        ShowDistanceLabels(false);
+    }
+}
+
+void MainLogScreen::Text10_GotFocus() {
+    ClockRefresh();
+}
+
+void MainLogScreen::Text11_Change() {
+    upper_case(Text11);
+}
+
+void MainLogScreen::ShowDistanceLabels(bool visible) {
+    for (Control* label : {&Label12, &Label13, &Label14, &Label15, &Label16, &Label17}) {
+        label->set_visible(visible);
+    }
+}
+
+// --- Pointing display and award -------------------------------------------------------------
+
+void MainLogScreen::Label13_Change() {
+    Line2 = bar_for_distance(Line2, text_value(Label13.text()));
+    if (on_pointing_changed) on_pointing_changed();
+}
+
+void MainLogScreen::Label15_Change() {
+    Line1 = needle_pointing(Line1, text_value(Label15.text()));
+    if (on_pointing_changed) on_pointing_changed();
+}
+
+void MainLogScreen::HideDistanceBar() {
+    Line2.visible = false;
+    if (on_pointing_changed) on_pointing_changed();
+}
+
+void MainLogScreen::Label51_Change() {
+    if (text_value(Label51.text()) <= 24) return;
+    Picture3.set_visible(true);
+    Label54.set_visible(true);
+}
+
+// --- Accept QSO -----------------------------------------------------------------------------
+
+void MainLogScreen::EnterPressed() {
+    Control* box = focused();
+    leave_focus();  // the box's own focus-leave completion first, as with the mouse
+    Command1_Click();
+    if (box && !focused()) focus(*box);
+}
+
+void MainLogScreen::Command1_Click() {
+    const Platform& platform = windows().platform();
+    if (mid(Text3.text(), 2, 1) == ".") Text3.set("0" + Text3.text());
+    if (Text2.text().size() != 8) {
+        platform.inform("Inserire la data del QSO nel formato DD/MM/YY");
+        focus(Text2);
+        return;
+    }
+    if (Text3.text().size() != 5) {
+        platform.inform("Inserire l'ora del QSO nel formato HH:MM");
+        focus(Text3);
+        return;
+    }
+    if (!Text6.text().empty() && qsos_.worked(Text6.text())) {
+        platform.inform("QSO non valido, la stazione risulta gi\xE0 collegata");
+        PrepareNextQso();
+        HideDistanceBar();
+        return;
+    }
+    const std::string& member = Text11.text();
+    if (!member.empty()) {
+        const double number = text_value(mid(member, 2, 4));
+        const char* refusal = member[0] != 'I' && member[0] != 'M'
+                                  ? "Es. di formato corretto: I003 o M123"
+                              : member[0] == 'I' && number > 1100 ? "Membro IQRP errato"
+                              : member[0] == 'M' && number > 600  ? "Membro MQC errato"
+                                                                  : nullptr;
+        if (refusal) {
+            platform.inform(refusal);
+            focus(Text11);
+            return;
+        }
+    }
+    const std::string& locator = Text10.text();
+    // A locator the calculator cannot read would be logged at 1 km.
+    if (locator.size() < 6 || (locator.size() == 6 && !is_digit(locator[2]))) {
+        platform.inform("Locatore errato");
+        focus(Text10);
+        return;
+    }
+    if (Text6.text().size() < 4 || Text9.text().size() != 3 || locator.size() != 6) {
+        HideDistanceBar();
+        return;
+    }
+    RecalculateDistance();
+    const QsoRecord qso = entry();
+    const std::string edi_line = edi_qso_line(qso);
+    windows().edi_header().Text1.append(edi_line);
+    Text12.append(qso_list_line(qso));
+    Text14.append(edi_line);
+    qsos_.add(qso);
+    Text1.set(number_text(text_value(Text1.text()) + 1));
+    AddToTotals(qso);
+    PrepareNextQso();
+    HideDistanceBar();
+    SavePartialState();  // a crash or a power cut must not cost the contest
+}
+
+void MainLogScreen::RecalculateDistance() {
+    // The shown QRB may belong to another calculation (statistics, correction, own station
+    // data saved since): the QSO is logged with the distance of its own locator.
+    BearingCalculatorScreen& calculator = windows().calculator();
+    calculator.SetLocator2(Text10.text());
+    calculator.Calculate();
+}
+
+void MainLogScreen::AddToTotals(const QsoRecord& qso) {
+    const ContestTotals next = add_qso(totals(), qso.qrb, qso.member, qso.callsign, qso.locator);
+    Label19.set(next.qso);
+    Label21.set(next.qrb);
+    Label23.set(next.molt);
+    Label25.set(next.punti);
+    Label51.set(next.iqrp);
+    Label52.set(next.mdc);
+    Label44.set(next.media);
+    Label27.set(next.odx_call);
+    Label28.set(next.odx_loc);
+    Label29.set(next.odx_qrb);
+}
+
+void MainLogScreen::PrepareNextQso() {
+    Text6.set("");
+    Text9.set("");
+    Text10.set("");
+    Text11.set("");
+    Command8_Click();
+    if (online()) {
+        focus(Text6);
+    } else {
+        focus(Text3);
+        Text3.caret_to_end();
+    }
+}
+
+void MainLogScreen::Command8_Click() {
+    leave_focus();
+    if (on_scroll_log) on_scroll_log();
+}
 
 }  // namespace zelora

@@ -6,6 +6,7 @@
 #include "core/contest_totals.h"
 #include "core/control.h"
 #include "core/log_list.h"
+#include "core/platform.h"
 #include "core/qso_index.h"
 #include "core/qso_record.h"
 #include "core/window.h"
@@ -22,7 +23,7 @@ inline constexpr const char* kLogSubmissionAddress = "contest@zelora-qrp.example
 
 // The main logging window (Form1): owner of the contest while the program runs.
 class MainLogScreen : public Window {
-public:
+  public:
     explicit MainLogScreen(WindowSet& windows);
 
     // Entry row: the QSO being typed, in tab order.
@@ -46,9 +47,9 @@ public:
     Control Label16{"Km", false};
     Control Label17{"\xB0", false};  // °
 
-    LogList Text12;         // readable log
-    LogList Text14;         // EDI log (hidden)
-    Control Text15{"0"};    // mode flag (hidden): "0" on-line, "1" off-line
+    LogList Text12;       // readable log
+    LogList Text14;       // EDI log (hidden)
+    Control Text15{"0"};  // mode flag (hidden): "0" on-line, "1" off-line
 
     // Frame "Contest".
     Control Label19{"0"};    // QSO count
@@ -73,7 +74,7 @@ public:
     Control Picture3{"", false};  // award picture
 
     // Buttons whose visibility changes.
-    Control Command9{"", false};   // fill date and time from the clock (off-line only)
+    Control Command9{"", false};  // fill date and time from the clock (off-line only)
     Control Command11{"Amministrazione", false};
 
     // Pointing display.
@@ -95,11 +96,8 @@ public:
     void EnterPressed();
 
     void Command1_Click();   // "OK": accept the QSO
-    void Command2_Click();   // "Crea LOG"
     void Command3_Click();   // "Esci"
     void Command4_Click();   // "apri_parz": restore the partial state
-    void Command5_Click();   // "Modifica QSO"
-    void Command6_Click();   // "STAT"
     void Command7_Click();   // switch mode
     void Command8_Click();   // scroll the log to its end
     void Command9_Click();   // fill date and time from the clock
@@ -113,14 +111,17 @@ public:
     // The readable log asks for its caret at the end (the log scrolls to its last line).
     std::function<void()> on_scroll_log;
 
-private:
+  private:
+    bool online() const;
     bool LoadStationProfile();
+    void FillDateAndTime(const DateTime& when);
+    void HideDistanceBar();
     void ClockRefresh();
     void AdministratorCheck();
     void AddToTotals(const QsoRecord& qso);
     void PrepareNextQso();
     void ShowDistanceLabels(bool visible);
-    std::string CurrentQrb();
+    void RecalculateDistance();
 
     void Text1_Change();
     void Text2_LostFocus();

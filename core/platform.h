@@ -16,7 +16,7 @@ struct DateTime {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual DateTime local_now() const = 0;
     virtual DateTime utc_now() const = 0;
@@ -25,7 +25,7 @@ public:
 enum class MessageIcon { information, critical };
 
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     // A modal box with one "OK" button.
     virtual void show(const std::string& title, const std::string& text, MessageIcon icon) = 0;

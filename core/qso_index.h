@@ -11,7 +11,7 @@ namespace zelora {
 // Each logged QSO's own fields beside the log lists, so that the duplicate check, the
 // correction and the statistics never rescan the log text.
 class QsoIndex {
-public:
+  public:
     void add(QsoRecord qso);
     void clear();
 
@@ -21,7 +21,7 @@ public:
     // A correction changed the callsign of QSO `index` (0-based).
     void rename(std::size_t index, const std::string& callsign);
 
-private:
+  private:
     std::vector<QsoRecord> qsos_;
     std::unordered_map<std::string, std::size_t> callsign_count_;
 };

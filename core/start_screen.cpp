@@ -1,11 +1,32 @@
 #include "core/start_screen.h"
 
+#include "core/main_log_screen.h"
+#include "core/station_screen.h"
 #include "core/window_set.h"
 
 namespace zelora {
 
-void StartScreen::Command1_Click() {}
-void StartScreen::Command2_Click() {}
-void StartScreen::Form_Close() { windows().close(WindowId::start); }
+void StartScreen::Command1_Click() {
+    WindowSet& set = windows();
+    MainLogScreen& main = set.main_log();
+    main.Command4_Click();
+    main.set_visible(true);
+    main.focus(main.Text6);
+    if (Check1.text() == "1") main.Text15.set("1");
+    set.close(WindowId::start);
+}
+
+void StartScreen::Command2_Click() {
+    WindowSet& set = windows();
+    set.station().set_visible(true);
+    if (Check1.text() == "1") set.station().Text5.set("1");
+    set.close(WindowId::start);
+}
+
+void StartScreen::Form_Close() {
+    WindowSet& set = windows();
+    set.close(WindowId::start);
+    if (!set.any_visible()) set.quit();
+}
 
 }  // namespace zelora

@@ -7,7 +7,7 @@ namespace zelora {
 
 // The start dialog (Form5): continue the saved contest or start a new one.
 class StartScreen : public Window {
-public:
+  public:
     explicit StartScreen(WindowSet& windows) : Window(windows) {}
 
     Control Check1{"0"};  // "Modalità off-line": "1" when ticked

@@ -3,7 +3,6 @@
 #include <array>
 #include <string_view>
 
-
 namespace zelora {
 namespace {
 

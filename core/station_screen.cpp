@@ -1,11 +1,48 @@
 #include "core/station_screen.h"
 
+#include "core/files.h"
+#include "core/main_log_screen.h"
+#include "core/station_profile.h"
+#include "core/text.h"
 #include "core/window_set.h"
+#include "geo/bearing_calculator_screen.h"
 
 namespace zelora {
 
-StationScreen::StationScreen(WindowSet& windows) : Window(windows) {}
-void StationScreen::Command1_Click() {}
-void StationScreen::Command2_Click() { windows().close(WindowId::station); }
+StationScreen::StationScreen(WindowSet& windows) : Window(windows) {
+    for (Control* box : {&Text1, &Text2}) {
+        box->on_change = [box] {
+            box->set(to_upper(box->text()));
+            box->caret_to_end();
+        };
+    }
+}
+
+void StationScreen::Command1_Click() {
+    WindowSet& set = windows();
+    const Platform& platform = set.platform();
+    const std::string path = path_in(platform.program_directory, kStationFileName);
+    if (!replace_file(
+            path, station_profile_text(Text1.text(), Text2.text(), Text3.text(), Text4.text()))) {
+        report_write_error(platform, path);  // the window stays open with what was typed
+        return;
+    }
+    MainLogScreen& main = set.main_log();
+    main.Label39.set(Text1.text());
+    main.Label40.set(Text2.text());
+    if (!Text3.text().empty()) main.Label41.set(Text3.text());
+    if (!Text4.text().empty()) main.Label42.set(Text4.text());
+    set.calculator().SetLocator1(Text2.text());
+    main.set_visible(true);
+    if (text_value(Text5.text()) == 1) main.Text15.set("1");
+    set.close(WindowId::station);
+}
+
+void StationScreen::Command2_Click() {
+    WindowSet& set = windows();
+    set.close(WindowId::station);
+    // Left at start-up with the main window still hidden: nothing would be left to use.
+    if (!set.any_visible()) set.quit();
+}
 
 }  // namespace zelora

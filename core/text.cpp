@@ -10,7 +10,9 @@ namespace {
 
 constexpr double kLargestTotal = 1e15;
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the digit run starting at `pos`.
 std::size_t digits_from(std::string_view text, std::size_t pos) {
@@ -28,7 +30,8 @@ double out_of_range_value(std::string_view number, bool negative) {
     if (e != std::string_view::npos) {
         std::string_view digits = number.substr(e + 1);
         const bool minus = !digits.empty() && digits.front() == '-';
-        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
+        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+            digits.remove_prefix(1);
         for (char c : digits) exponent = std::min(exponent * 10 + (c - '0'), 1'000'000'000LL);
         if (minus) exponent = -exponent;
     }
@@ -82,7 +85,8 @@ std::string number_text(double value) {
     value = std::clamp(value, -kLargestTotal, kLargestTotal);
     if (value == 0.0) value = 0.0;  // no "-0"
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     return std::string(buffer, result.ptr);
 }
 

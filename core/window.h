@@ -12,7 +12,7 @@ class WindowSet;
 // What every window has: visibility, the control holding the focus, and its owner,
 // through which it reaches the other windows.
 class Window {
-public:
+  public:
     explicit Window(WindowSet& windows) : windows_(windows) {}
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -33,14 +33,15 @@ public:
     // (a button): the box that had it loses it.
     void leave_focus();
     const Control* focused() const { return focused_; }
+    Control* focused() { return focused_; }
 
     // Tells the view of visibility and focus changes.
     std::function<void()> on_view_update;
 
-protected:
+  protected:
     WindowSet& windows() const { return windows_; }
 
-private:
+  private:
     void update_view() const;
 
     WindowSet& windows_;

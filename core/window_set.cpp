@@ -30,14 +30,28 @@ Screen& WindowSet::open(WindowId id) {
     return static_cast<Screen&>(*slot(id));
 }
 
-void WindowSet::start_program() { main_log(); }
+void WindowSet::start_program() {
+    main_log();
+}
 
-MainLogScreen& WindowSet::main_log() { return open<MainLogScreen>(WindowId::main_log); }
-EdiHeaderScreen& WindowSet::edi_header() { return open<EdiHeaderScreen>(WindowId::edi_header); }
-StationScreen& WindowSet::station() { return open<StationScreen>(WindowId::station); }
-StartScreen& WindowSet::start() { return open<StartScreen>(WindowId::start); }
-AwardScreen& WindowSet::award() { return open<AwardScreen>(WindowId::award); }
-AdminScreen& WindowSet::admin() { return open<AdminScreen>(WindowId::admin); }
+MainLogScreen& WindowSet::main_log() {
+    return open<MainLogScreen>(WindowId::main_log);
+}
+EdiHeaderScreen& WindowSet::edi_header() {
+    return open<EdiHeaderScreen>(WindowId::edi_header);
+}
+StationScreen& WindowSet::station() {
+    return open<StationScreen>(WindowId::station);
+}
+StartScreen& WindowSet::start() {
+    return open<StartScreen>(WindowId::start);
+}
+AwardScreen& WindowSet::award() {
+    return open<AwardScreen>(WindowId::award);
+}
+AdminScreen& WindowSet::admin() {
+    return open<AdminScreen>(WindowId::admin);
+}
 MemberListScreen& WindowSet::member_lists() {
     return open<MemberListScreen>(WindowId::member_lists);
 }
@@ -57,6 +71,15 @@ void WindowSet::close(WindowId id) {
     slot(id)->Form_Unload();
     std::unique_ptr<Window> closing = std::move(slot(id));
     if (on_closed) on_closed(id);
+    closing.reset();
+    if (!any_open()) quit();
+}
+
+bool WindowSet::any_open() const {
+    for (const auto& window : windows_) {
+        if (window) return true;
+    }
+    return false;
 }
 
 void WindowSet::quit() {

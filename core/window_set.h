@@ -35,7 +35,7 @@ enum class WindowId : std::size_t {
 // touches it, and closing it discards it with all its fields. Windows reach each other only
 // through here.
 class WindowSet {
-public:
+  public:
     explicit WindowSet(Platform platform);
     ~WindowSet();
     WindowSet(const WindowSet&) = delete;
@@ -59,9 +59,10 @@ public:
     Window* find(WindowId id) const { return slot(id).get(); }
     // True when some open window is visible.
     bool any_visible() const;
+    bool any_open() const;
 
-    // Runs the window's unload reaction and discards it. A reaction that closes its own
-    // window does so as its last step.
+    // Runs the window's unload reaction and discards it; with no window left the program
+    // ends. A reaction that closes its own window does so as its last step.
     void close(WindowId id);
 
     // Ends the program: every window is closed without its unload reaction.
@@ -73,7 +74,7 @@ public:
     std::function<void(WindowId)> on_closed;
     std::function<void()> on_quit;
 
-private:
+  private:
     template <class Screen>
     Screen& open(WindowId id);
     std::unique_ptr<Window>& slot(WindowId id) { return windows_[static_cast<std::size_t>(id)]; }

@@ -1,0 +1,40 @@
+#include "ui/qt_platform.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QMessageBox>
+
+#include "ui/text_codec.h"
+
+namespace zelora::ui {
+namespace {
+
+DateTime date_time_of(const QDateTime& when) {
+    const QDate date = when.date();
+    const QTime time = when.time();
+    return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
+}
+
+}  // namespace
+
+DateTime SystemClock::local_now() const {
+    return date_time_of(QDateTime::currentDateTime());
+}
+
+DateTime SystemClock::utc_now() const {
+    return date_time_of(QDateTime::currentDateTimeUtc());
+}
+
+void QtMessageBoxes::show(const std::string& title, const std::string& text, MessageIcon icon) {
+    QMessageBox box(
+        icon == MessageIcon::critical ? QMessageBox::Critical : QMessageBox::Information,
+        from_cp1252(title), from_cp1252(text), QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+std::string executable_directory() {
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+}
+
+}  // namespace zelora::ui

@@ -1,0 +1,66 @@
+#include "ui/station_window.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zelora::ui {
+namespace {
+
+// A member-number box with its club letter in front.
+QWidget* with_prefix(const QString& prefix, QLineEdit* edit) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(prefix));
+    layout->addWidget(edit, 1);
+    return row;
+}
+
+}  // namespace
+
+StationWindow::StationWindow(StationScreen& screen) : WindowView(screen), screen_(screen) {
+    setWindowTitle(QStringLiteral("Zelora qrp Test - Dati Stazione"));
+
+    auto* callsign = new QLineEdit;
+    auto* locator = new QLineEdit;
+    auto* iqrp = new QLineEdit;
+    auto* mqc = new QLineEdit;
+    callsign->setObjectName("Text1");
+    locator->setObjectName("Text2");
+    iqrp->setObjectName("Text3");
+    mqc->setObjectName("Text4");
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Nominativo"), callsign);
+    form->addRow(QStringLiteral("Locatore"), locator);
+    form->addRow(QStringLiteral("Socio I-QRP N."), with_prefix(QStringLiteral("I - "), iqrp));
+    form->addRow(QStringLiteral("Socio MQC"), with_prefix(QStringLiteral("M -"), mqc));
+
+    auto* save = new QPushButton(QStringLiteral("Salva"));
+    auto* leave = new QPushButton(QStringLiteral("Esci"));
+    save->setObjectName("Command1");
+    leave->setObjectName("Command2");
+    save->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(save);
+    buttons->addWidget(leave);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+
+    bind(callsign, screen.Text1);
+    bind(locator, screen.Text2);
+    bind(iqrp, screen.Text3);
+    bind(mqc, screen.Text4);
+    on_click(save, [this] { screen_.Command1_Click(); });
+    on_click(leave, [this] { screen_.Command2_Click(); });
+    setMinimumWidth(340);
+}
+
+}  // namespace zelora::ui

@@ -1,0 +1,203 @@
+#include "ui/window_view.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <memory>
+
+#include "ui/text_codec.h"
+
+namespace zelora::ui {
+namespace {
+
+// Multi-line boxes hold CR LF line ends in the logic and "\n" in Qt.
+QString multi_line_text(const std::string& bytes) {
+    return from_cp1252(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+std::string multi_line_bytes(const QString& text) {
+    QString copy = text;
+    return to_cp1252(copy.replace(QChar('\n'), QStringLiteral("\r\n")));
+}
+
+void keep_place_when_hidden(QWidget* widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+}  // namespace
+
+WindowView::WindowView(Window& window, QWidget* parent) : QWidget(parent), window_(&window) {
+    window.on_view_update = [this] { follow_window(); };
+    keep(connect(qApp, &QApplication::focusChanged, this,
+                 [this](QWidget*, QWidget* now) { focus_changed(now); }));
+}
+
+WindowView::~WindowView() {
+    if (!window_) return;
+    window_->on_view_update = nullptr;
+    for (Control* control : watched_) control->on_view_update = nullptr;
+    for (LogList* list : watched_lists_) {
+        list->on_view_append = nullptr;
+        list->on_view_reset = nullptr;
+    }
+}
+
+void WindowView::detach() {
+    window_ = nullptr;
+    for (const auto& connection : connections_) disconnect(connection);
+    connections_.clear();
+    focusable_.clear();
+    watched_.clear();
+    watched_lists_.clear();
+    hide();
+}
+
+void WindowView::watch(Control& control, std::function<void()> show) {
+    watched_.push_back(&control);
+    control.on_view_update = [this, show = std::move(show)] {
+        if (window_) show();
+    };
+    show();
+}
+
+void WindowView::bind(QLineEdit* edit, Control& control) {
+    keep_place_when_hidden(edit);
+    focusable_[edit] = &control;
+    auto shown_caret = std::make_shared<std::size_t>(control.caret());
+    auto show = [edit, &control, shown_caret] {
+        const QString text = from_cp1252(control.text());
+        if (edit->text() != text) {
+            edit->setText(text);
+            edit->setCursorPosition(static_cast<int>(control.caret()));
+        } else if (*shown_caret != control.caret()) {
+            edit->setCursorPosition(static_cast<int>(control.caret()));
+        }
+        *shown_caret = control.caret();
+        edit->setVisible(control.visible());
+    };
+    keep(connect(edit, &QLineEdit::textEdited, this,
+                 [this, edit, &control, show](const QString& text) {
+                     if (!window_) return;
+                     control.set(to_cp1252(text));
+                     show();  // the control may have refused characters
+                     control.set_caret(static_cast<std::size_t>(edit->cursorPosition()));
+                 }));
+    watch(control, show);
+}
+
+void WindowView::bind(QLabel* label, Control& control) {
+    keep_place_when_hidden(label);
+    watch(control, [label, &control] {
+        label->setText(from_cp1252(control.text()));
+        label->setVisible(control.visible());
+    });
+}
+
+void WindowView::bind(QPlainTextEdit* edit, Control& control) {
+    focusable_[edit] = &control;
+    auto show = [edit, &control] {
+        const QString text = multi_line_text(control.text());
+        if (edit->toPlainText() == text) return;
+        const QSignalBlocker quiet(edit);
+        edit->setPlainText(text);
+    };
+    keep(connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, &control, show] {
+        if (!window_) return;
+        control.set(multi_line_bytes(edit->toPlainText()));
+        show();
+    }));
+    watch(control, show);
+}
+
+void WindowView::bind(QPlainTextEdit* edit, LogList& list) {
+    watched_lists_.push_back(&list);
+    auto reset = [edit, &list] {
+        QStringList lines;
+        lines.reserve(static_cast<qsizetype>(list.size()));
+        for (const auto& line : list.lines()) lines.append(from_cp1252(line));
+        edit->setPlainText(lines.join(QChar('\n')));
+    };
+    list.on_view_append = [this, edit](const std::string& line) {
+        if (window_) edit->appendPlainText(from_cp1252(line));
+    };
+    list.on_view_reset = [this, reset] {
+        if (window_) reset();
+    };
+    reset();
+}
+
+void WindowView::bind(QCheckBox* box, Control& control) {
+    keep(connect(box, &QCheckBox::toggled, this, [this, &control](bool ticked) {
+        if (window_) control.set(ticked ? "1" : "0");
+    }));
+    watch(control, [box, &control] {
+        const QSignalBlocker quiet(box);
+        box->setChecked(control.text() == "1");
+        box->setVisible(control.visible());
+    });
+}
+
+void WindowView::bind(QComboBox* combo, Control& control) {
+    if (combo->lineEdit()) focusable_[combo->lineEdit()] = &control;
+    keep(
+        connect(combo, &QComboBox::currentTextChanged, this, [this, &control](const QString& text) {
+            if (window_) control.set(to_cp1252(text));
+        }));
+    watch(control, [combo, &control] {
+        const QString text = from_cp1252(control.text());
+        if (combo->currentText() == text) return;
+        const QSignalBlocker quiet(combo);
+        combo->setCurrentText(text);
+    });
+}
+
+void WindowView::bind_visibility(QWidget* widget, Control& control) {
+    keep_place_when_hidden(widget);
+    watch(control, [widget, &control] { widget->setVisible(control.visible()); });
+}
+
+void WindowView::on_click(QAbstractButton* button, std::function<void()> reaction) {
+    keep(connect(button, &QAbstractButton::clicked, this, [this, reaction = std::move(reaction)] {
+        if (window_) reaction();
+    }));
+}
+
+void WindowView::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (window_) close_box();
+}
+
+void WindowView::follow_window() {
+    if (!window_) return;
+    if (window_->visible() && !isVisible()) {
+        show();
+        raise();
+        activateWindow();
+    } else if (!window_->visible() && isVisible()) {
+        hide();
+    }
+    const Control* focused = window_->focused();
+    for (const auto& [widget, control] : focusable_) {
+        if (control == focused && !widget->hasFocus()) widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void WindowView::focus_changed(QWidget* now) {
+    if (!window_ || !now || now->window() != this) return;
+    const auto found = focusable_.find(now);
+    if (found != focusable_.end()) {
+        window_->focus(*found->second);
+    } else {
+        window_->leave_focus();
+    }
+}
+
+}  // namespace zelora::ui

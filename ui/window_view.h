@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QList>
+#include <QMetaObject>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "core/control.h"
+#include "core/log_list.h"
+#include "core/window.h"
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace zelora::ui {
+
+// The Qt face of one window of the logic. It binds widgets to the window's controls both ways
+// (what the operator types goes to the control, what the control holds is shown) and mirrors
+// the window's visibility and focus. It holds no contest logic.
+class WindowView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit WindowView(Window& window, QWidget* parent = nullptr);
+    ~WindowView() override;
+
+    // Shows the window's visibility and focus as they stand; the view follows them from then on.
+    void refresh() { follow_window(); }
+    // The logic discarded the window: from now on this view never touches it again.
+    void detach();
+
+  protected:
+    void bind(QLineEdit* edit, Control& control);
+    void bind(QLabel* label, Control& control);
+    void bind(QPlainTextEdit* edit, Control& control);
+    void bind(QPlainTextEdit* edit, LogList& list);
+    void bind(QCheckBox* box, Control& control);  // "1" ticked, "0" not
+    void bind(QComboBox* combo, Control& control);
+    // Visibility only (buttons and pictures shown in some situations).
+    void bind_visibility(QWidget* widget, Control& control);
+    void on_click(QAbstractButton* button, std::function<void()> reaction);
+
+    // The window's close box: each window says what it means.
+    virtual void close_box() = 0;
+
+    void closeEvent(QCloseEvent* event) override;
+
+    bool attached() const { return window_ != nullptr; }
+    // Runs `action` unless the logic has discarded the window.
+    void when_attached(const std::function<void()>& action) const {
+        if (window_) action();
+    }
+
+  private:
+    void follow_window();
+    void focus_changed(QWidget* now);
+    void keep(const QMetaObject::Connection& connection) { connections_.append(connection); }
+    void watch(Control& control, std::function<void()> show);
+
+    Window* window_;
+    QList<QMetaObject::Connection> connections_;
+    std::map<QWidget*, Control*> focusable_;
+    std::vector<Control*> watched_;
+    std::vector<LogList*> watched_lists_;
+};
+
+}  // namespace zelora::ui

@@ -1,0 +1,48 @@
+#include "ui/window_views.h"
+
+#include <QApplication>
+
+#include "ui/station_window.h"
+
+namespace zelora::ui {
+namespace {
+
+WindowView* make_view(WindowId id, Window& window) {
+    switch (id) {
+        case WindowId::station:
+            return new StationWindow(static_cast<StationScreen&>(window));
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
+
+WindowViews::WindowViews(WindowSet& windows) : windows_(windows) {
+    windows_.on_created = [this](WindowId id, Window& window) { created(id, window); };
+    windows_.on_closed = [this](WindowId id) { closed(id); };
+    windows_.on_quit = [] { QCoreApplication::quit(); };
+}
+
+WindowViews::~WindowViews() {
+    windows_.on_created = nullptr;
+    windows_.on_closed = nullptr;
+    windows_.on_quit = nullptr;
+    for (auto& view : views_) delete view;
+}
+
+void WindowViews::created(WindowId id, Window& window) {
+    WindowView* view = make_view(id, window);
+    views_[static_cast<std::size_t>(id)] = view;
+    if (view) view->refresh();
+}
+
+void WindowViews::closed(WindowId id) {
+    QPointer<WindowView>& view = views_[static_cast<std::size_t>(id)];
+    if (!view) return;
+    view->detach();
+    view->deleteLater();
+    view = nullptr;
+}
+
+}  // namespace zelora::ui
