@@ -8,6 +8,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
     app.setQuitOnLastWindowClosed(false);  // the windows' logic decides when the program ends
 
     zelora::ui::SystemClock clock;

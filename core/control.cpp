@@ -11,7 +11,7 @@ void Control::set(std::string text) {
     if (input_filter) text = input_filter(std::move(text));
     if (text == text_) return;
     text_ = std::move(text);
-    caret_ = std::min(caret_, text_.size());
+    caret_ = text_.size();  // as a text box does when its text is replaced
     update_view();
     if (on_change) on_change();
 }

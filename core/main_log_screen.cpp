@@ -99,6 +99,7 @@ void MainLogScreen::Form_Load() {
         set_visible(false);
     }
     if (Label47.text() == "Admin") Command11.set_visible(true);
+    focus(Text6);  // ready for the first callsign
 }
 
 bool MainLogScreen::LoadStationProfile() {

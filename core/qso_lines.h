@@ -9,7 +9,9 @@
 
 namespace zelora {
 
-// The readable log line: "001   19/07/20   07.20   144Mhz   SSB   ZZ9XA       59-005   JN81GD I003"
+// The readable log line, such as
+// "001   19/07/20   07.20   144Mhz   SSB   ZZ9XA       59-005   JN81GD   I003".
+// A callsign shorter than 11 characters is padded to 12; a longer one is not padded.
 std::string qso_list_line(const QsoRecord& qso);
 
 // The REG1TEST QSO record: "200719;0720;ZZ9XA;1;59;001;59;005;I003;JN81GD;523;;;;"

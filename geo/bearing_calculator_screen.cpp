@@ -1,13 +1,82 @@
 #include "geo/bearing_calculator_screen.h"
 
+#include <string>
+
+#include "core/main_log_screen.h"
+#include "core/text.h"
 #include "core/window_set.h"
+#include "geo/locator_math.h"
 
 namespace zelora {
+namespace {
 
-BearingCalculatorScreen::BearingCalculatorScreen(WindowSet& windows) : Window(windows) {}
+constexpr const char* kNotLoaded = "...";
+constexpr const char* kErrorMarker = "??????";
+constexpr const char* kOwnLocatorTooLong = "Il locatore della stazione deve avere 6 caratteri";
 
-void BearingCalculatorScreen::Calculate() {}
+std::string result_text(long value) {
+    return " " + std::to_string(value);
+}
 
-void BearingCalculatorScreen::Command2_Click() { windows().close(WindowId::bearing_calculator); }
+}  // namespace
+
+BearingCalculatorScreen::BearingCalculatorScreen(WindowSet& windows) : Window(windows) {
+    Text3.on_change = [this] { Text3_Change(); };
+    Text5.on_change = [this] { Text5_Change(); };
+    Text6.on_change = [this] { Text6_Change(); };
+    Text1.on_change = [this] { Text1_Change(); };
+}
+
+void BearingCalculatorScreen::Calculate() {
+    if (Text5.text() == kNotLoaded) return;
+
+    const LocatorResult result = locator_math(Text3.text(), Text5.text());
+    if (result.own_locator_too_long) windows().platform().inform(kOwnLocatorTooLong);
+
+    if (result.error) {
+        // The main window sees the distance marker first, then the bearing marker.
+        ClearFailedLocators(result);
+        Text6.set(kErrorMarker);
+        Text1.set(kErrorMarker);
+    } else {
+        Text1.set(result_text(result.bearing));
+        Text6.set(result_text(result.km));
+    }
+
+    if (Text3.text() == Text5.text()) Text1.set("0");
+}
+
+// The other station's locator goes; the own locator goes only when it is itself at fault, so
+// that one mistyped locator does not spoil every later QSO and a bad own locator is reported
+// once.
+void BearingCalculatorScreen::ClearFailedLocators(const LocatorResult& result) {
+    if (result.own_locator_failed) Text3.set("");
+    Text5.set("");
+}
+
+void BearingCalculatorScreen::Command2_Click() {
+    windows().close(WindowId::bearing_calculator);
+}
+
+void BearingCalculatorScreen::Text3_Change() {
+    Text3.set(to_upper(Text3.text()));
+    Text3.caret_to_end();
+}
+
+void BearingCalculatorScreen::Text5_Change() {
+    Text5.set(to_upper(Text5.text()));
+    Text5.caret_to_end();
+    if (Text5.text().size() == 6) Calculate();
+}
+
+void BearingCalculatorScreen::Text6_Change() {
+    Control& qrb = windows().main_log().Label13;
+    qrb.set(Text6.text());
+    if (text_value(qrb.text()) == 0) qrb.set("1");
+}
+
+void BearingCalculatorScreen::Text1_Change() {
+    windows().main_log().Label15.set(Text1.text());
+}
 
 }  // namespace zelora

@@ -7,11 +7,13 @@
 
 namespace zelora {
 
+struct LocatorResult;
+
 // The bearing utility (Form22222): never shown by the program, its four fields are the inputs
 // and outputs of every distance and heading. Each change of Km and Bearing is handed over to
 // the main window's QRB and QTF values.
 class BearingCalculatorScreen : public Window {
-public:
+  public:
     explicit BearingCalculatorScreen(WindowSet& windows);
 
     Control Text3{"JN81GD"};  // Locator 1: the own locator
@@ -26,7 +28,9 @@ public:
     void Command1_Click() { Calculate(); }  // "Calculate"
     void Command2_Click();                  // "Exit"
 
-private:
+  private:
+    void ClearFailedLocators(const LocatorResult& result);
+
     void Text3_Change();
     void Text5_Change();
     void Text6_Change();

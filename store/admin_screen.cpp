@@ -5,7 +5,9 @@
 
 namespace zelora {
 
-void AdminScreen::Command1_Click() { windows().close(WindowId::admin); }
+void AdminScreen::Command1_Click() {
+    windows().close(WindowId::admin);
+}
 
 void AdminScreen::Command2_Click() {
     windows().member_lists().set_visible(true);

@@ -6,7 +6,7 @@ namespace zelora {
 
 // The administration window (Form10, "Zelora VHF qrp - Amministrazione").
 class AdminScreen : public Window {
-public:
+  public:
     explicit AdminScreen(WindowSet& windows) : Window(windows) {}
 
     void Command1_Click();  // "Chiudi"

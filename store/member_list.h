@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/platform.h"
 
@@ -13,9 +12,24 @@ namespace zelora {
 inline constexpr const char* kIqrpFileName = "iqrp.txt";
 inline constexpr const char* kMqcFileName = "mqc.txt";
 
+// One member line: the callsign before the first "#", the number everything after it.
+struct MemberEntry {
+    std::string_view callsign;
+    std::string_view number;
+};
+
+// The member a line holds. A line without "#", or with nothing before or after it (an empty
+// or hand-damaged line), holds none, so it never matches a callsign.
+std::optional<MemberEntry> member_entry(std::string_view line);
+
+// The number of the first line of a list text (any line ends) that lists exactly `callsign`.
+std::optional<std::string> listed_member_number(std::string_view list_text,
+                                                std::string_view callsign);
+
 // The member box after the QSO entry's lookup of `callsign`: its base call (before the first
 // "/") is looked up in mqc.txt, then in iqrp.txt, every entry examined; the last match wins and
-// an I-QRP match wins over an MQC one ("I003", "M045"). `current` when nothing matches.
+// an I-QRP match wins over an MQC one ("I003", "M045"). `current` when nothing matches. Both
+// files are read anew on every lookup; a missing or unreadable one counts as empty.
 std::string looked_up_member(const Platform& platform, const std::string& callsign,
                              const std::string& current);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "core/control.h"
 #include "core/window.h"
 
@@ -8,7 +10,7 @@ namespace zelora {
 // The member-list window (Form11, "Gestione Database IQRP - MQC"): search and extend the
 // I-QRP and MQC member lists.
 class MemberListScreen : public Window {
-public:
+  public:
     explicit MemberListScreen(WindowSet& windows);
 
     Control Text1;            // the I-QRP list: the whole file text
@@ -27,9 +29,26 @@ public:
     void FindMember();
     void AddMember();
 
-    void Command1_Click();  // "Esci"
+    void Command1_Click();                   // "Esci"
     void Command2_Click() { FindMember(); }  // "Cerca"
     void Command3_Click() { AddMember(); }   // "Aggiungi"
+
+  private:
+    // Fills a list box and its count from the file; false when the file exists but could not
+    // be read.
+    bool load_list(Control& list, Control& count, const char* file_name);
+    // Reports every list that could not be read at opening; true when there was one.
+    bool report_unread_lists() const;
+    // Both files replaced with the given texts, I-QRP first; false (reported) at the first
+    // one that could not be written.
+    bool save_lists(const std::string& iqrp_text, const std::string& mqc_text) const;
+    bool save_list(const char* file_name, const std::string& text) const;
+    std::string list_path(const char* file_name) const;
+
+    // A list unreadable at opening has an empty box: writing it back would wipe the file, so
+    // additions are refused while the window holds such a list.
+    bool iqrp_unread_ = false;
+    bool mqc_unread_ = false;
 };
 
 }  // namespace zelora

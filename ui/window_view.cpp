@@ -62,10 +62,10 @@ void WindowView::detach() {
 
 void WindowView::watch(Control& control, std::function<void()> show) {
     watched_.push_back(&control);
+    show();
     control.on_view_update = [this, show = std::move(show)] {
         if (window_) show();
     };
-    show();
 }
 
 void WindowView::bind(QLineEdit* edit, Control& control) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "ui/main_log_window.h"
 #include "ui/station_window.h"
 
 namespace zelora::ui {
@@ -9,6 +10,8 @@ namespace {
 
 WindowView* make_view(WindowId id, Window& window) {
     switch (id) {
+        case WindowId::main_log:
+            return new MainLogWindow(static_cast<MainLogScreen&>(window));
         case WindowId::station:
             return new StationWindow(static_cast<StationScreen&>(window));
         default:

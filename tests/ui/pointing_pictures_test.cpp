@@ -1,0 +1,71 @@
+#include <QImage>
+#include <QtTest>
+
+#include "geo/pointing.h"
+#include "ui/compass_picture.h"
+#include "ui/km_scale_picture.h"
+
+using zelora::ui::CompassPicture;
+using zelora::ui::KmScalePicture;
+
+namespace {
+
+QImage rendered(QWidget& widget) {
+    QImage image(widget.size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    widget.render(&image);
+    return image;
+}
+
+bool is_needle(QColor c) {
+    return c.red() > 150 && c.green() < 100 && c.blue() < 100;
+}
+bool is_bar(QColor c) {
+    return c.blue() > 120 && c.red() < 80;
+}
+
+}  // namespace
+
+class PointingPicturesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void picturesHaveTheirTwipSizes() {
+        CompassPicture compass;
+        KmScalePicture scale;
+        QCOMPARE(compass.size(), QSize(121, 121));
+        QCOMPARE(scale.size(), QSize(225, 42));
+    }
+
+    void needleIsDrawnWhereItPoints() {
+        CompassPicture compass;
+        QVERIFY(is_needle(rendered(compass).pixelColor(57, 18)));  // north at start
+
+        compass.setNeedle(zelora::needle_pointing(zelora::kNeedleAtStart, 90));
+        const QImage east = rendered(compass);
+        QVERIFY(is_needle(east.pixelColor(96, 56)));
+        QVERIFY(!is_needle(east.pixelColor(57, 18)));
+    }
+
+    void barIsDrawnOnlyWhenShownAndUpToItsDistance() {
+        KmScalePicture scale;
+        QVERIFY(!is_bar(rendered(scale).pixelColor(90, 8)));  // hidden at start
+
+        scale.setBar(zelora::bar_for_distance(zelora::kBarAtStart, 350));
+        const QImage near = rendered(scale);
+        QVERIFY(is_bar(near.pixelColor(90, 8)));
+        QVERIFY(!is_bar(near.pixelColor(110, 8)));
+    }
+
+    void longBarIsCutAtTheEdge() {
+        KmScalePicture scale;
+        for (double km : {2000.0, 1e300}) {
+            scale.setBar(zelora::bar_for_distance(zelora::kBarAtStart, km));
+            const QImage far = rendered(scale);
+            QVERIFY(is_bar(far.pixelColor(224, 8)));
+            QVERIFY(!is_bar(far.pixelColor(224, 20)));
+        }
+    }
+};
+
+QTEST_MAIN(PointingPicturesTest)
+#include "pointing_pictures_test.moc"

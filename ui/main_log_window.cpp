@@ -1,0 +1,359 @@
+#include "ui/main_log_window.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "ui/compass_picture.h"
+#include "ui/km_scale_picture.h"
+#include "ui/pictures.h"
+#include "ui/text_codec.h"
+
+namespace zelora::ui {
+namespace {
+
+QFont fixed_pitch_font() {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    if (!QFontInfo(font).fixedPitch()) font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    return font;
+}
+
+QLabel* caption(const QString& text) {
+    return new QLabel(text);
+}
+
+QLabel* value_label() {
+    auto* label = new QLabel;
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QToolButton* picture_button(const QIcon& icon, const QString& tooltip, const char* name) {
+    auto* button = new QToolButton;
+    button->setIcon(icon);
+    button->setIconSize(QSize(28, 28));
+    button->setToolTip(tooltip);
+    button->setObjectName(name);
+    button->setAutoRaise(false);
+    return button;
+}
+
+}  // namespace
+
+MainLogWindow::MainLogWindow(MainLogScreen& screen) : WindowView(screen), screen_(screen) {
+    setWindowTitle(QStringLiteral("Zelora VHF qrp - ZZ9QX Sez. di Dorvasca - ver 1.00"));
+
+    log_ = new QPlainTextEdit;
+    log_->setObjectName("Text12");
+    log_->setReadOnly(true);
+    log_->setFont(fixed_pitch_font());
+    log_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    log_->setMinimumHeight(260);
+    bind(log_, screen.Text12);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(make_station_frame());
+    side->addWidget(make_contest_frame());
+    side->addStretch();
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(log_, 1);
+    middle->addLayout(side);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(make_pointing());
+    bottom->addStretch();
+    bottom->addWidget(make_buttons());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(make_heading());
+    layout->addWidget(make_entry_row());
+    layout->addLayout(middle, 1);
+    layout->addLayout(bottom);
+
+    screen.on_scroll_log = [this] {
+        log_->moveCursor(QTextCursor::End);
+        log_->ensureCursorVisible();
+    };
+    screen.on_pointing_changed = [this] { show_pointing(); };
+    show_pointing();
+    for (std::size_t i = 1; i < tab_order_.size(); ++i) setTabOrder(tab_order_[i - 1], tab_order_[i]);
+    resize(1100, 720);
+}
+
+MainLogWindow::~MainLogWindow() {
+    when_attached([this] {
+        screen_.on_scroll_log = nullptr;
+        screen_.on_pointing_changed = nullptr;
+    });
+}
+
+QWidget* MainLogWindow::make_heading() {
+    auto* heading = new QWidget;
+    auto* layout = new QHBoxLayout(heading);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* image = new QLabel;
+    image->setObjectName("Image1");
+    image->setPixmap(antenna_picture(56, devicePixelRatioF()));
+    layout->addWidget(image);
+
+    auto* title = new QLabel(QStringLiteral(" ZELORA VHF QRP TEST"));
+    title->setObjectName("Label32");
+    QFont font = title->font();
+    font.setPointSizeF(font.pointSizeF() * 1.8);
+    font.setBold(true);
+    title->setFont(font);
+    title->setStyleSheet(QStringLiteral("color: #1d3f8a;"));
+    layout->addWidget(title);
+    layout->addStretch();
+
+    auto* facts = new QVBoxLayout;
+    auto* date = new QLabel(QStringLiteral("DATA: 19/07/2020"));
+    auto* hours = new QLabel(QStringLiteral("ORARIO: dalle 07.00 alle 13.00 utc"));
+    auto* submission =
+        new QLabel(QStringLiteral("Invio Log: ") + from_cp1252(kLogSubmissionAddress));
+    date->setObjectName("Label33");
+    hours->setObjectName("Label34");
+    submission->setObjectName("Label31");
+    for (QLabel* label : {date, hours, submission}) {
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+        facts->addWidget(label);
+    }
+    layout->addLayout(facts);
+    return heading;
+}
+
+QLineEdit* MainLogWindow::entry_box(Control& control, const char* name, int characters) {
+    auto* box = new QLineEdit;
+    box->setObjectName(name);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('W')) * characters + 12);
+    bind(box, control);
+    connect(box, &QLineEdit::returnPressed, this,
+            [this] { when_attached([this] { screen_.EnterPressed(); }); });
+    return box;
+}
+
+QWidget* MainLogWindow::make_entry_row() {
+    auto* row = new QWidget;
+    auto* grid = new QGridLayout(row);
+    grid->setContentsMargins(0, 6, 0, 6);
+
+    struct Column {
+        const char* heading;
+        Control& control;
+        const char* name;
+        int characters;
+        const char* tooltip;
+    };
+    const Column columns[] = {
+        {"QSO #", screen_.Text1, "Text1", 4, nullptr},
+        {"Data", screen_.Text2, "Text2", 8, "es. 19/07/20"},
+        {"UTC", screen_.Text3, "Text3", 5, "es. 09.20"},
+        {"Mhz", screen_.Text4, "Text4", 3, nullptr},
+        {"", screen_.Text5, "Text5", 3, "up e down per cambiare il modo"},
+        {"Callsign", screen_.Text6, "Text6", 10, nullptr},
+        {"RST-tx", screen_.Text7, "Text7", 3, nullptr},
+        {"RST-rx", screen_.Text8, "Text8", 3, nullptr},
+        {"Prog", screen_.Text9, "Text9", 3, "(3 cifre es. 001)"},
+        {"Locatore", screen_.Text10, "Text10", 6, "(6 cifre es. JN81GD)"},
+        {"I-QRP MQC", screen_.Text11, "Text11", 5, "(es. I003 o M123)"},
+    };
+    int column = 0;
+    for (const Column& entry : columns) {
+        grid->addWidget(new QLabel(QString::fromUtf8(entry.heading)), 0, column);
+        QLineEdit* box = entry_box(entry.control, entry.name, entry.characters);
+        if (entry.tooltip) box->setToolTip(from_cp1252(entry.tooltip));
+        grid->addWidget(box, 1, column);
+        tab_order_.push_back(box);
+        ++column;
+    }
+    QLineEdit* qso_number = row->findChild<QLineEdit*>("Text1");
+    QFont bold = qso_number->font();
+    bold.setBold(true);
+    qso_number->setFont(bold);
+    row->findChild<QLineEdit*>("Text4")->setReadOnly(true);
+    mode_box_ = row->findChild<QLineEdit*>("Text5");
+    mode_box_->setReadOnly(true);
+    mode_box_->installEventFilter(this);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    ok->setObjectName("Command1");
+    tab_order_.push_back(ok);
+    on_click(ok, [this] { screen_.Command1_Click(); });
+    grid->addWidget(ok, 1, column);
+
+    // Distance and heading of the locator being typed.
+    auto* distance = new QHBoxLayout;
+    const std::pair<Control*, const char*> labels[] = {
+        {&screen_.Label12, "Label12"}, {&screen_.Label13, "Label13"},
+        {&screen_.Label16, "Label16"}, {&screen_.Label14, "Label14"},
+        {&screen_.Label15, "Label15"}, {&screen_.Label17, "Label17"}};
+    for (const auto& [control, name] : labels) {
+        QLabel* label = value_label();
+        label->setObjectName(name);
+        bind(label, *control);
+        distance->addWidget(label);
+    }
+    distance->addStretch();
+    grid->addLayout(distance, 2, 5, 1, column - 4);
+    return row;
+}
+
+QWidget* MainLogWindow::make_station_frame() {
+    auto* frame = new QGroupBox(QStringLiteral("Stazione"));
+    frame->setObjectName("Frame2");
+    auto* grid = new QGridLayout(frame);
+    const std::tuple<const char*, Control*, const char*> rows[] = {
+        {"Call:", &screen_.Label39, "Label39"},     {"Locatore:", &screen_.Label40, "Label40"},
+        {"I-QRP:", &screen_.Label41, "Label41"},    {"MQC:", &screen_.Label42, "Label42"},
+        {"Modalità:", &screen_.Label46, "Label46"}, {"Account:", &screen_.Label47, "Label47"},
+    };
+    int row = 0;
+    for (const auto& [text, control, name] : rows) {
+        QLabel* value = value_label();
+        value->setObjectName(name);
+        bind(value, *control);
+        grid->addWidget(caption(QString::fromUtf8(text)), row, 0);
+        grid->addWidget(value, row, 1, 1, 2);
+        ++row;
+    }
+    auto* award_caption = caption(QStringLiteral("Award:"));
+    award_caption->setObjectName("Label53");
+    QLabel* award = value_label();
+    award->setObjectName("Label54");
+    award->setStyleSheet(QStringLiteral("color: #a8001c;"));
+    bind(award, screen_.Label54);
+    auto* picture = picture_button(award_icon(), QStringLiteral("I.Q.C.A. Award"), "Picture3");
+    picture->setAutoRaise(true);
+    bind_visibility(picture, screen_.Picture3);
+    on_click(picture, [this] { screen_.Picture3_Click(); });
+    grid->addWidget(award_caption, row, 0);
+    grid->addWidget(award, row, 1);
+    grid->addWidget(picture, row, 2);
+    return frame;
+}
+
+QWidget* MainLogWindow::make_contest_frame() {
+    auto* frame = new QGroupBox(QStringLiteral("Contest"));
+    frame->setObjectName("Frame1");
+    auto* grid = new QGridLayout(frame);
+    const std::tuple<const char*, Control*, const char*> rows[] = {
+        {"QSO:", &screen_.Label19, "Label19"},
+        {"QRB:", &screen_.Label21, "Label21"},
+        {"Moltiplicatori:", &screen_.Label23, "Label23"},
+        {"Punti:", &screen_.Label25, "Label25"},
+        {"Media:", &screen_.Label44, "Label44"},
+        {"I-QRP:", &screen_.Label51, "Label51"},
+        {"MQC:", &screen_.Label52, "Label52"},
+    };
+    int row = 0;
+    for (const auto& [text, control, name] : rows) {
+        QLabel* value = value_label();
+        value->setObjectName(name);
+        bind(value, *control);
+        grid->addWidget(caption(QString::fromUtf8(text)), row, 0);
+        grid->addWidget(value, row, 1, 1, 3);
+        ++row;
+    }
+    grid->addWidget(caption(QStringLiteral("ODX:")), row, 0);
+    const std::pair<Control*, const char*> odx[] = {{&screen_.Label27, "Label27"},
+                                                    {&screen_.Label28, "Label28"},
+                                                    {&screen_.Label29, "Label29"}};
+    int column = 1;
+    for (const auto& [control, name] : odx) {
+        QLabel* value = value_label();
+        value->setObjectName(name);
+        bind(value, *control);
+        grid->addWidget(value, row, column++);
+    }
+    auto* km = caption(QStringLiteral("Km"));
+    km->setObjectName("Label30");
+    grid->addWidget(km, row, column);
+    return frame;
+}
+
+QWidget* MainLogWindow::make_pointing() {
+    auto* frame = new QGroupBox(QStringLiteral("Puntamento"));
+    frame->setObjectName("Frame3");
+    auto* layout = new QHBoxLayout(frame);
+    compass_ = new CompassPicture;
+    compass_->setObjectName("Picture1");
+    scale_ = new KmScalePicture;
+    scale_->setObjectName("Picture2");
+    layout->addWidget(compass_);
+    layout->addWidget(scale_, 0, Qt::AlignVCenter);
+    return frame;
+}
+
+QWidget* MainLogWindow::make_buttons() {
+    auto* buttons = new QWidget;
+    auto* grid = new QGridLayout(buttons);
+    auto* create_log = new QPushButton(QStringLiteral("Crea LOG"));
+    auto* correct = new QPushButton(QStringLiteral("Modifica QSO"));
+    auto* statistics = new QPushButton(QStringLiteral("STAT"));
+    auto* administration = new QPushButton(QStringLiteral("Amministrazione"));
+    auto* leave = new QPushButton(QStringLiteral("Esci"));
+    create_log->setObjectName("Command2");
+    correct->setObjectName("Command5");
+    statistics->setObjectName("Command6");
+    administration->setObjectName("Command11");
+    leave->setObjectName("Command3");
+    auto* mode =
+        picture_button(mode_switch_icon(), QStringLiteral("on-line / off-line"), "Command7");
+    auto* clock =
+        picture_button(clock_icon(), QStringLiteral("Data e ora dal computer"), "Command9");
+    auto* back =
+        picture_button(back_to_start_icon(), QStringLiteral("Torna all'inizio"), "Command10");
+
+    on_click(leave, [this] { screen_.Command3_Click(); });
+    on_click(mode, [this] { screen_.Command7_Click(); });
+    on_click(clock, [this] { screen_.Command9_Click(); });
+    on_click(back, [this] { screen_.Command10_Click(); });
+    on_click(administration, [this] { screen_.Command11_Click(); });
+    bind_visibility(clock, screen_.Command9);
+    bind_visibility(administration, screen_.Command11);
+
+    grid->addWidget(mode, 0, 0);
+    grid->addWidget(clock, 0, 1);
+    grid->addWidget(back, 0, 2);
+    grid->addWidget(create_log, 0, 3);
+    grid->addWidget(correct, 0, 4);
+    grid->addWidget(statistics, 0, 5);
+    grid->addWidget(administration, 1, 3, 1, 2);
+    grid->addWidget(leave, 1, 5);
+    return buttons;
+}
+
+void MainLogWindow::show_pointing() {
+    compass_->setNeedle(screen_.Line1);
+    scale_->setBar(screen_.Line2);
+}
+
+bool MainLogWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mode_box_ && event->type() == QEvent::KeyPress && attached()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            screen_.Text5_KeyDown(key == Qt::Key_Up ? kKeyUp : kKeyDown);
+            return true;
+        }
+    }
+    return WindowView::eventFilter(watched, event);
+}
+
+}  // namespace zelora::ui

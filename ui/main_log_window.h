@@ -1,0 +1,46 @@
+#pragma once
+
+#include <vector>
+
+#include "core/main_log_screen.h"
+#include "ui/window_view.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace zelora::ui {
+
+class CompassPicture;
+class KmScalePicture;
+
+// The main logging window: heading, entry row, readable log, the frames "Stazione",
+// "Contest" and "Puntamento", and the buttons.
+class MainLogWindow : public WindowView {
+    Q_OBJECT
+  public:
+    explicit MainLogWindow(MainLogScreen& screen);
+    ~MainLogWindow() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void close_box() override { screen_.Command3_Click(); }
+    QWidget* make_heading();
+    QWidget* make_entry_row();
+    QWidget* make_station_frame();
+    QWidget* make_contest_frame();
+    QWidget* make_pointing();
+    QWidget* make_buttons();
+    QLineEdit* entry_box(Control& control, const char* name, int characters);
+    void show_pointing();
+
+    MainLogScreen& screen_;
+    QLineEdit* mode_box_ = nullptr;
+    QPlainTextEdit* log_ = nullptr;
+    CompassPicture* compass_ = nullptr;
+    KmScalePicture* scale_ = nullptr;
+    std::vector<QWidget*> tab_order_;  // the entry boxes in the order Tab visits them, then "OK"
+};
+
+}  // namespace zelora::ui
