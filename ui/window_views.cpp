@@ -2,7 +2,12 @@
 
 #include <QApplication>
 
+#include "ui/admin_window.h"
+#include "ui/award_window.h"
+#include "ui/bearing_calculator_window.h"
 #include "ui/main_log_window.h"
+#include "ui/member_list_window.h"
+#include "ui/start_window.h"
 #include "ui/station_window.h"
 
 namespace zelora::ui {
@@ -14,6 +19,16 @@ WindowView* make_view(WindowId id, Window& window) {
             return new MainLogWindow(static_cast<MainLogScreen&>(window));
         case WindowId::station:
             return new StationWindow(static_cast<StationScreen&>(window));
+        case WindowId::start:
+            return new StartWindow(static_cast<StartScreen&>(window));
+        case WindowId::award:
+            return new AwardWindow(static_cast<AwardScreen&>(window));
+        case WindowId::admin:
+            return new AdminWindow(static_cast<AdminScreen&>(window));
+        case WindowId::member_lists:
+            return new MemberListWindow(static_cast<MemberListScreen&>(window));
+        case WindowId::bearing_calculator:
+            return new BearingCalculatorWindow(static_cast<BearingCalculatorScreen&>(window));
         default:
             return nullptr;
     }

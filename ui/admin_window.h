@@ -1,0 +1,20 @@
+#pragma once
+
+#include "store/admin_screen.h"
+#include "ui/window_view.h"
+
+namespace zelora::ui {
+
+// The administration window: the way into the member lists.
+class AdminWindow : public WindowView {
+    Q_OBJECT
+  public:
+    explicit AdminWindow(AdminScreen& screen);
+
+  private:
+    void close_box() override { screen_.Command1_Click(); }
+
+    AdminScreen& screen_;
+};
+
+}  // namespace zelora::ui

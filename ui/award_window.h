@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/award_screen.h"
+#include "ui/window_view.h"
+
+namespace zelora::ui {
+
+// The award window: the operator has reached the I-QRP Club Award.
+class AwardWindow : public WindowView {
+    Q_OBJECT
+  public:
+    explicit AwardWindow(AwardScreen& screen);
+
+  private:
+    void close_box() override { screen_.Command1_Click(); }
+
+    AwardScreen& screen_;
+};
+
+}  // namespace zelora::ui
