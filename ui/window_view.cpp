@@ -41,6 +41,8 @@ WindowView::WindowView(Window& window, QWidget* parent) : QWidget(parent), windo
 }
 
 WindowView::~WindowView() {
+    // Children going away move the focus: nothing may reach this half-destroyed view.
+    for (const auto& connection : connections_) disconnect(connection);
     if (!window_) return;
     window_->on_view_update = nullptr;
     for (Control* control : watched_) control->on_view_update = nullptr;

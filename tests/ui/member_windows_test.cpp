@@ -11,8 +11,7 @@
 #include "core/window_set.h"
 #include "store/admin_screen.h"
 #include "store/member_list_screen.h"
-#include "support/fakes.h"
-#include "ui/window_views.h"
+#include "support/ui_program.h"
 
 using zelora::WindowId;
 
@@ -32,21 +31,12 @@ constexpr const char* kAdded = "Utente aggiunto con successo nel database";
 constexpr const char* kDuplicate = "L'Utente non pu\xF2 essere aggiunto poiche' gia' presente";
 
 // The windows over fakes, with their Qt views, and the two member files in place.
-struct Program {
-    zelora::testing::FakePlatform fake;
-    zelora::WindowSet windows{fake.platform()};
-    zelora::ui::WindowViews views{windows};
-
+struct Program : zelora::testing::UiProgram {
     Program() {
         fake.dir.write("iqrp.txt", kIqrpList);
         fake.dir.write("mqc.txt", kMqcList);
     }
 
-    template <class Widget>
-    Widget* find(WindowId id, const char* name) const {
-        zelora::ui::WindowView* view = views.view(id);
-        return view ? view->findChild<Widget*>(QString::fromLatin1(name)) : nullptr;
-    }
     QLineEdit* edit(const char* name) const {
         return find<QLineEdit>(WindowId::member_lists, name);
     }

@@ -12,8 +12,7 @@
 #include "core/station_screen.h"
 #include "core/window_set.h"
 #include "geo/bearing_calculator_screen.h"
-#include "support/fakes.h"
-#include "ui/window_views.h"
+#include "support/ui_program.h"
 
 using zelora::WindowId;
 
@@ -23,21 +22,20 @@ constexpr const char* kStationFile =
     "Call = ZZ9QX\r\nLocator = JN81GD\r\nIQRP = 001\r\nMDC = \r\n\r\n";
 constexpr const char* kPartialState = "QSO# 004\r\nCONTEST_QSO 3\r\nCONTEST_QRB 1050\r\n";
 
-// The windows over fakes, with their Qt views.
-struct Program {
-    zelora::testing::FakePlatform fake;
-    zelora::WindowSet windows{fake.platform()};
-    zelora::ui::WindowViews views{windows};
+using Program = zelora::testing::UiProgram;
+zelora::ui::WindowViews views{windows};
 
-    template <class Widget>
-    Widget* find(WindowId id, const char* name) const {
-        zelora::ui::WindowView* view = views.view(id);
-        return view ? view->findChild<Widget*>(QString::fromLatin1(name)) : nullptr;
-    }
-    void click(WindowId id, const char* name) const {
-        QTest::mouseClick(find<QAbstractButton>(id, name), Qt::LeftButton);
-    }
-    bool shown(WindowId id) const { return views.view(id) && views.view(id)->isVisible(); }
+template <class Widget>
+Widget* find(WindowId id, const char* name) const {
+    zelora::ui::WindowView* view = views.view(id);
+    return view ? view->findChild<Widget*>(QString::fromLatin1(name)) : nullptr;
+}
+void click(WindowId id, const char* name) const {
+    QTest::mouseClick(find<QAbstractButton>(id, name), Qt::LeftButton);
+}
+bool shown(WindowId id) const {
+    return views.view(id) && views.view(id)->isVisible();
+}
 };
 
 // Ticks the box as the mouse does: on its indicator.

@@ -1,0 +1,172 @@
+// The main window and the station window driven through their widgets, as an operator does.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+#include "core/main_log_screen.h"
+#include "core/station_screen.h"
+#include "support/ui_program.h"
+#include "ui/compass_picture.h"
+#include "ui/km_scale_picture.h"
+
+using zelora::WindowId;
+
+namespace {
+
+constexpr const char* kStationFile =
+    "Call = ZZ9QX\r\nLocator = JN81GD\r\nIQRP = 001\r\nMDC = \r\n\r\n";
+
+struct Program : zelora::testing::UiProgram {
+    QLineEdit* box(const char* name) const { return find<QLineEdit>(WindowId::main_log, name); }
+    QString label(const char* name) const { return find<QLabel>(WindowId::main_log, name)->text(); }
+    bool label_shown(const char* name) const {
+        return find<QLabel>(WindowId::main_log, name)->isVisibleTo(views.view(WindowId::main_log));
+    }
+    QString log() const {
+        return find<QPlainTextEdit>(WindowId::main_log, "Text12")->toPlainText();
+    }
+
+    // Focus moves as with Tab or the mouse: the logic's focus reactions run.
+    void enter(const char* name) const {
+        QLineEdit* target = box(name);
+        target->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(target->hasFocus());
+    }
+    void type(const char* name, const QString& keys) const {
+        enter(name);
+        QTest::keyClicks(box(name), keys);
+    }
+    void start_logging() {
+        fake.dir.write("config.txt", kStationFile);
+        windows.start_program();
+        QWidget* window = views.view(WindowId::main_log);
+        QVERIFY(window->isVisible());
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void aQsoTypedAndEnteredIsLoggedScoredAndSaved() {
+        Program program;
+        program.start_logging();
+        QCOMPARE(program.views.view(WindowId::main_log)->windowTitle(),
+                 QStringLiteral("Zelora VHF qrp - ZZ9QX Sez. di Dorvasca - ver 1.00"));
+        QCOMPARE(program.label("Label39"), QStringLiteral("ZZ9QX"));
+
+        program.type("Text6", "zz9xa;");
+        QCOMPARE(program.box("Text6")->text(), QStringLiteral("ZZ9XA"));
+        program.type("Text9", "5");
+        program.type("Text10", "jn61fv");  // entering the box takes the UTC clock
+        QCOMPARE(program.box("Text2")->text(), QStringLiteral("19/07/20"));
+        QCOMPARE(program.box("Text3")->text(), QStringLiteral("07.20"));
+        QCOMPARE(program.box("Text9")->text(), QStringLiteral("005"));
+        QCOMPARE(program.box("Text10")->text(), QStringLiteral("JN61FV"));
+        QCOMPARE(program.label("Label13"), QStringLiteral(" 350"));
+        QCOMPARE(program.label("Label15"), QStringLiteral(" 285"));
+        QVERIFY(program.label_shown("Label13"));
+        auto* scale = program.find<zelora::ui::KmScalePicture>(WindowId::main_log, "Picture2");
+        QVERIFY(scale->bar().visible);
+        QCOMPARE(scale->bar().x2, 720 + 2.15f * 350);
+
+        program.type("Text11", "i003");
+        QTest::keyClick(program.box("Text11"), Qt::Key_Return);
+
+        QCOMPARE(program.log(),
+                 QStringLiteral(
+                     "001   19/07/20   07.20   144Mhz   SSB   ZZ9XA       59-005   JN61FV   I003"));
+        QCOMPARE(program.box("Text1")->text(), QStringLiteral("002"));
+        QCOMPARE(program.box("Text6")->text(), QString());
+        QVERIFY(!program.label_shown("Label13"));
+        QVERIFY(!scale->bar().visible);
+        QVERIFY(program.box("Text6")->hasFocus());
+        const std::pair<const char*, const char*> totals[] = {
+            {"Label19", "1"},   {"Label21", "350"},   {"Label23", "1"},      {"Label25", "700"},
+            {"Label44", "350"}, {"Label27", "ZZ9XA"}, {"Label28", "JN61FV"}, {"Label29", " 350"},
+            {"Label51", "1"},   {"Label52", "0"}};
+        for (const auto& [name, value] : totals)
+            QCOMPARE(program.label(name), QString::fromLatin1(value));
+        QVERIFY(program.fake.dir.read("parziale.db").find("LISTA_QSO 001   19/07/20") !=
+                std::string::npos);
+        QVERIFY(program.fake.messages.shown.empty());
+    }
+
+    void modeKeysAndTheDuplicateRule() {
+        Program program;
+        program.start_logging();
+        QLineEdit* mode = program.box("Text5");
+        QTest::keyClick(mode, Qt::Key_Down);
+        QCOMPARE(mode->text(), QStringLiteral("CW"));
+        QCOMPARE(program.box("Text7")->text(), QStringLiteral("599"));
+        QCOMPARE(program.box("Text8")->text(), QStringLiteral("599"));
+        QTest::keyClick(mode, Qt::Key_X);
+        QCOMPARE(mode->text(), QStringLiteral("CW"));
+        QTest::keyClick(mode, Qt::Key_Up);
+        QCOMPARE(mode->text(), QStringLiteral("SSB"));
+        QCOMPARE(program.box("Text8")->text(), QStringLiteral("59"));
+
+        for (const char* call : {"ZZ9XAB", "ZZ9XA", "ZZ9XA"}) {
+            program.type("Text6", call);
+            program.type("Text9", "1");
+            program.type("Text10", "JN45LL");
+            program.click(WindowId::main_log, "Command1");
+        }
+        QCOMPARE(program.log().count('\n'), 1);  // two lines: ZZ9XA is not ZZ9XAB
+        QCOMPARE(program.fake.messages.texts(),
+                 std::vector<std::string>{"QSO non valido, la stazione risulta gi\xE0 collegata"});
+        QCOMPARE(program.box("Text6")->text(), QString());  // the refused entry is cleared
+    }
+
+    void theStationWindowWritesTheProfileAndOpensTheMainWindow() {
+        Program program;
+        program.windows.start_program();
+        QVERIFY(program.shown(WindowId::station));
+        QVERIFY(!program.shown(WindowId::main_log));
+        QCOMPARE(program.views.view(WindowId::station)->windowTitle(),
+                 QStringLiteral("Zelora qrp Test - Dati Stazione"));
+
+        QTest::keyClicks(program.find<QLineEdit>(WindowId::station, "Text1"), "zz9aab");
+        QTest::keyClicks(program.find<QLineEdit>(WindowId::station, "Text2"), "jn61fv");
+        QTest::keyClicks(program.find<QLineEdit>(WindowId::station, "Text3"), "007");
+        program.click(WindowId::station, "Command1");
+
+        QCOMPARE(program.fake.dir.read("config.txt"),
+                 std::string("Call = ZZ9AAB\r\nLocator = JN61FV\r\nIQRP = 007\r\nMDC = \r\n\r\n"));
+        QVERIFY(!program.windows.is_open(WindowId::station));
+        QVERIFY(program.shown(WindowId::main_log));
+        QCOMPARE(program.label("Label39"), QStringLiteral("ZZ9AAB"));
+        QCOMPARE(program.label("Label40"), QStringLiteral("JN61FV"));
+        QCOMPARE(program.label("Label41"), QStringLiteral("007"));
+        QCOMPARE(program.label("Label42"), QStringLiteral("..."));
+        QCOMPARE(program.label("Label47"), QStringLiteral("Admin"));
+        // "Amministrazione" is decided when the window loads, not now.
+        QVERIFY(!program.find<QAbstractButton>(WindowId::main_log, "Command11")->isVisible());
+    }
+
+    void switchingModeShowsTheClockButton() {
+        Program program;
+        program.start_logging();
+        auto* clock = program.find<QAbstractButton>(WindowId::main_log, "Command9");
+        QVERIFY(!clock->isVisible());
+        program.click(WindowId::main_log, "Command7");
+        QCOMPARE(program.label("Label46"), QStringLiteral("off-line"));
+        QVERIFY(clock->isVisible());
+        QCOMPARE(program.box("Text2")->text(), QString());
+        QTRY_VERIFY(program.box("Text2")->hasFocus());
+        program.fake.clock.local = {2020, 7, 19, 9, 20, 0};
+        program.click(WindowId::main_log, "Command9");
+        QCOMPARE(program.box("Text3")->text(), QStringLiteral("09.20"));
+        program.click(WindowId::main_log, "Command7");
+        QVERIFY(!clock->isVisible());
+        QCOMPARE(program.box("Text3")->text(), QStringLiteral("09.20"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
