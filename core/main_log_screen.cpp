@@ -219,6 +219,12 @@ void MainLogScreen::Command3_Click() {
 void MainLogScreen::Command10_Click() {
     WindowSet& set = windows();
     set.start().set_visible(true);
+    // Nothing of this contest may carry over into the one the start dialog begins. The
+    // calculator hands a result over only when it changes, so one still holding its last
+    // result would leave the reloaded window's QRB empty for that locator; the EDI body is
+    // filled again by "Continua Contest" from the saved EDI log.
+    set.close(WindowId::bearing_calculator);
+    if (set.is_open(WindowId::edi_header)) set.edi_header().Text1.assign({});
     set.close(WindowId::main_log);
 }
 
@@ -373,30 +379,35 @@ void MainLogScreen::Label51_Change() {
 // --- Accept QSO -----------------------------------------------------------------------------
 
 void MainLogScreen::EnterPressed() {
-    Control* box = focused();
-    leave_focus();  // the box's own focus-leave completion first, as with the mouse
+    // The box's own focus-leave completion first, as with the mouse, but the focus stays: a
+    // refused QSO must not run the box's focus-arrival reaction again (clock refresh, lookup).
+    const Control* box = focused();
+    if (box && box->on_lost_focus) box->on_lost_focus();
     Command1_Click();
-    if (box && !focused()) focus(*box);
 }
 
 void MainLogScreen::Command1_Click() {
+    if (AcceptQso()) SavePartialState();  // a crash or a power cut must not cost the contest
+}
+
+bool MainLogScreen::AcceptQso() {
     const Platform& platform = windows().platform();
     if (mid(Text3.text(), 2, 1) == ".") Text3.set("0" + Text3.text());
     if (Text2.text().size() != 8) {
         platform.inform("Inserire la data del QSO nel formato DD/MM/YY");
         focus(Text2);
-        return;
+        return false;
     }
     if (Text3.text().size() != 5) {
         platform.inform("Inserire l'ora del QSO nel formato HH:MM");
         focus(Text3);
-        return;
+        return false;
     }
     if (!Text6.text().empty() && qsos_.worked(Text6.text())) {
         platform.inform("QSO non valido, la stazione risulta gi\xE0 collegata");
         PrepareNextQso();
         HideDistanceBar();
-        return;
+        return false;
     }
     const std::string& member = Text11.text();
     if (!member.empty()) {
@@ -409,7 +420,7 @@ void MainLogScreen::Command1_Click() {
         if (refusal) {
             platform.inform(refusal);
             focus(Text11);
-            return;
+            return false;
         }
     }
     const std::string& locator = Text10.text();
@@ -417,11 +428,11 @@ void MainLogScreen::Command1_Click() {
     if (locator.size() < 6 || (locator.size() == 6 && !is_digit(locator[2]))) {
         platform.inform("Locatore errato");
         focus(Text10);
-        return;
+        return false;
     }
     if (Text6.text().size() < 4 || Text9.text().size() != 3 || locator.size() != 6) {
         HideDistanceBar();
-        return;
+        return false;
     }
     RecalculateDistance();
     const QsoRecord qso = entry();
@@ -434,7 +445,7 @@ void MainLogScreen::Command1_Click() {
     AddToTotals(qso);
     PrepareNextQso();
     HideDistanceBar();
-    SavePartialState();  // a crash or a power cut must not cost the contest
+    return true;
 }
 
 void MainLogScreen::RecalculateDistance() {

@@ -95,7 +95,7 @@ class MainLogScreen : public Window {
     // Enter or Return in an entry box: the box is left as with the mouse, then "OK".
     void EnterPressed();
 
-    void Command1_Click();   // "OK": accept the QSO
+    void Command1_Click();   // "OK": accept the QSO and save the contest
     void Command3_Click();   // "Esci"
     void Command4_Click();   // "apri_parz": restore the partial state
     void Command7_Click();   // switch mode
@@ -104,6 +104,10 @@ class MainLogScreen : public Window {
     void Command10_Click();  // back to start
     void Command11_Click();  // "Amministrazione"
     void Picture3_Click();   // open the award window
+
+    // The checks of "OK" and, when they pass, the logging of the QSO in the entry row, without
+    // saving the contest. True when the QSO was logged.
+    bool AcceptQso();
 
     // Writes parziale.db from the contest as it stands (nothing while the log is empty).
     void SavePartialState();

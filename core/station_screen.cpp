@@ -1,5 +1,7 @@
 #include "core/station_screen.h"
 
+#include <string>
+
 #include "core/files.h"
 #include "core/main_log_screen.h"
 #include "core/station_profile.h"
@@ -8,8 +10,24 @@
 #include "geo/bearing_calculator_screen.h"
 
 namespace zelora {
+namespace {
+
+// config.txt holds one value a line: a line break or other control character typed into a box
+// would split its value over lines that load as something else.
+std::string without_control_characters(std::string text) {
+    std::erase_if(text, [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
+    return text;
+}
+
+}  // namespace
 
 StationScreen::StationScreen(WindowSet& windows) : Window(windows) {
+    for (Control* box : {&Text1, &Text2, &Text3, &Text4}) {
+        box->input_filter = without_control_characters;
+    }
     for (Control* box : {&Text1, &Text2}) {
         box->on_change = [box] {
             box->set(to_upper(box->text()));

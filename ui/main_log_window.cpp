@@ -90,7 +90,8 @@ MainLogWindow::MainLogWindow(MainLogScreen& screen) : WindowView(screen), screen
     };
     screen.on_pointing_changed = [this] { show_pointing(); };
     show_pointing();
-    for (std::size_t i = 1; i < tab_order_.size(); ++i) setTabOrder(tab_order_[i - 1], tab_order_[i]);
+    for (std::size_t i = 1; i < tab_order_.size(); ++i)
+        setTabOrder(tab_order_[i - 1], tab_order_[i]);
     resize(1100, 720);
 }
 

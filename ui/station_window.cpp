@@ -15,7 +15,9 @@ QWidget* with_prefix(const QString& prefix, QLineEdit* edit) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(prefix));
+    auto* letter = new QLabel(prefix);
+    letter->setFixedWidth(letter->fontMetrics().horizontalAdvance(QStringLiteral("M - ")));
+    layout->addWidget(letter);
     layout->addWidget(edit, 1);
     return row;
 }

@@ -13,7 +13,7 @@
 namespace zelora::testing {
 
 class FakeClock : public Clock {
-public:
+  public:
     DateTime local{2020, 7, 19, 9, 20, 0};
     DateTime utc{2020, 7, 19, 7, 20, 0};
 
@@ -30,7 +30,7 @@ struct ShownMessage {
 };
 
 class RecordingMessages : public MessageBoxes {
-public:
+  public:
     std::vector<ShownMessage> shown;
 
     void show(const std::string& title, const std::string& text, MessageIcon icon) override {
@@ -46,7 +46,7 @@ public:
 
 // A fresh, empty directory, removed with everything in it at the end of the test.
 class TempDir {
-public:
+  public:
     TempDir() {
         std::random_device random;
         path_ = std::filesystem::temp_directory_path() /
@@ -78,7 +78,7 @@ public:
         std::ofstream(path_ / name / "keep") << "x";
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

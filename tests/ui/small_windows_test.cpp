@@ -23,20 +23,6 @@ constexpr const char* kStationFile =
 constexpr const char* kPartialState = "QSO# 004\r\nCONTEST_QSO 3\r\nCONTEST_QRB 1050\r\n";
 
 using Program = zelora::testing::UiProgram;
-zelora::ui::WindowViews views{windows};
-
-template <class Widget>
-Widget* find(WindowId id, const char* name) const {
-    zelora::ui::WindowView* view = views.view(id);
-    return view ? view->findChild<Widget*>(QString::fromLatin1(name)) : nullptr;
-}
-void click(WindowId id, const char* name) const {
-    QTest::mouseClick(find<QAbstractButton>(id, name), Qt::LeftButton);
-}
-bool shown(WindowId id) const {
-    return views.view(id) && views.view(id)->isVisible();
-}
-};
 
 // Ticks the box as the mouse does: on its indicator.
 void tick(QCheckBox* box) {

@@ -1,0 +1,449 @@
+// The main window worked as the operator works it: typing, "OK", totals, award, crash safety.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/award_screen.h"
+#include "core/main_log_screen.h"
+#include "core/station_screen.h"
+#include "core/window_set.h"
+#include "export/edi_header_screen.h"
+#include "geo/bearing_calculator_screen.h"
+#include "support/fakes.h"
+
+namespace zelora {
+namespace {
+
+// From JN81GD: JN61FV 350 km, JN45LL 778, KN01AA 293, JN71AA 210, JN60AA 400.
+struct Qso {
+    std::string callsign;
+    std::string locator;
+    std::string member;
+    std::string serial = "005";
+};
+
+// One run of the program, own locator JN81GD, on-line.
+struct Session {
+    Session() {
+        fake.dir.write("config.txt", "Call = ZZ9QX\r\nLocator = JN81GD\r\n");
+        windows.start_program();
+        fake.messages.shown.clear();
+    }
+
+    MainLogScreen& main() { return windows.main_log(); }
+
+    // Types the entry row box by box as the operator tabs through it.
+    void type(const Qso& qso) {
+        MainLogScreen& m = main();
+        m.focus(m.Text6);
+        m.Text6.set(qso.callsign);
+        m.focus(m.Text9);
+        m.Text9.set(qso.serial);
+        m.focus(m.Text10);
+        m.Text10.set(qso.locator);
+        m.focus(m.Text11);
+        m.Text11.set(qso.member);
+    }
+    void log(const Qso& qso) {
+        type(qso);
+        main().Command1_Click();
+    }
+
+    testing::FakePlatform fake;
+    WindowSet windows{fake.platform()};
+};
+
+class MainLogFlow : public ::testing::Test, protected Session {
+  protected:
+    // The messages since the last call were these texts, as information boxes.
+    void expect_told(const std::vector<std::string>& texts) {
+        EXPECT_EQ(fake.messages.texts(), texts);
+        for (const auto& shown : fake.messages.shown) {
+            EXPECT_EQ(shown.title, "Zelora VHF qrp Test");
+            EXPECT_EQ(shown.icon, MessageIcon::information);
+        }
+        fake.messages.shown.clear();
+    }
+
+    void go_offline() { main().Command7_Click(); }
+};
+
+TEST_F(MainLogFlow, BoxesCompleteTheirTextOnChangeOrWhenLeft) {
+    struct Row {
+        Control MainLogScreen::*box;
+        std::string typed;
+        std::string shown;
+    };
+    const Row rows[] = {
+        {&MainLogScreen::Text1, "1", "001"},
+        {&MainLogScreen::Text1, "12", "012"},
+        {&MainLogScreen::Text1, "1000", "1000"},
+        {&MainLogScreen::Text2, "19/07/2020", "19/07/20"},
+        {&MainLogScreen::Text2, "1/7/2020", "1/7/2020"},
+        {&MainLogScreen::Text3, "9:20", "9.20"},
+        {&MainLogScreen::Text9, "5", "005"},
+        {&MainLogScreen::Text9, "12", "012"},
+        {&MainLogScreen::Text9, "1234", "1234"},
+        {&MainLogScreen::Text6, "zz9xa/p", "ZZ9XA/P"},
+        {&MainLogScreen::Text10, "jn61fv", "JN61FV"},
+        {&MainLogScreen::Text11, "i\xE0z", "I\xC0Z"},
+        // A ";" would shift the EDI fields, a line break split the log.
+        {&MainLogScreen::Text6, "ZZ9;XA\r\n", "ZZ9XA"},
+        {&MainLogScreen::Text10, "JN6\t1F\x7FV", "JN61FV"},
+        {&MainLogScreen::Text11, "I0;0\n3", "I003"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        Control& box = main().*row.box;
+        main().focus(box);
+        box.set(row.typed);
+        main().focus(main().Text4);
+        EXPECT_EQ(box.text(), row.shown);
+        if (row.box == &MainLogScreen::Text6) {
+            EXPECT_EQ(box.caret(), box.text().size());
+        }
+    }
+}
+
+TEST_F(MainLogFlow, UpAndDownSwitchModeAndReports) {
+    struct Row {
+        std::string mode;
+        int key;
+        std::string new_mode;
+        std::string rst;
+        std::size_t caret;
+    };
+    const Row rows[] = {{"SSB", kKeyDown, "CW", "599", 2},
+                        {"CW", kKeyUp, "SSB", "59", 3},
+                        {"SSB", kKeyUp, "SSB", "59", 3},
+                        {"CW", 37, "CW", "57", 0},
+                        {"FM", kKeyDown, "FM", "57", 0}};
+    for (const Row& row : rows) {
+        MainLogScreen& m = main();
+        m.Text5.set(row.mode);
+        m.Text5.set_caret(0);
+        m.Text7.set("57");
+        m.Text8.set("57");
+        m.Text5_KeyDown(row.key);
+        EXPECT_EQ(m.Text5.text(), row.new_mode);
+        EXPECT_EQ(m.Text5.caret(), row.caret);
+        EXPECT_EQ(m.Text7.text(), row.rst);
+        EXPECT_EQ(m.Text8.text(), row.rst);
+    }
+}
+
+TEST_F(MainLogFlow, SerialBoxLooksTheCallsignUpInBothMemberLists) {
+    fake.dir.write("mqc.txt", "ZZ9XA#12\r\nZZ9XC#7\r\nZZ9XC#8\r\n");
+    fake.dir.write("iqrp.txt", "ZZ9XA#3\r\nZZ9XB#45\r\n");
+    const std::pair<std::string, std::string> rows[] = {
+        {"ZZ9XA/P", "I003"}, {"ZZ9XB", "I045"}, {"ZZ9XC", "M008"},
+        {"zz9xc/m", "M008"}, {"ZZ9XD", "M999"},  // not listed: what was there stays
+    };
+    for (const auto& [callsign, member] : rows) {
+        main().Text11.set("M999");
+        main().focus(main().Text6);
+        main().Text6.set(callsign);
+        main().focus(main().Text9);
+        EXPECT_EQ(main().Text11.text(), member) << callsign;
+    }
+}
+
+TEST_F(MainLogFlow, SixCharacterLocatorShowsDistanceAndHeading) {
+    MainLogScreen& m = main();
+    const Control* labels[] = {&m.Label12, &m.Label13, &m.Label14,
+                               &m.Label15, &m.Label16, &m.Label17};
+    m.focus(m.Text10);
+    m.Text10.set("jn61fv");
+    EXPECT_EQ(m.Label13.text(), " 350");
+    EXPECT_EQ(m.Label15.text(), " 285");
+    for (const Control* label : labels) EXPECT_TRUE(label->visible());
+    EXPECT_TRUE(m.Line2.visible);
+    for (const char* other : {"JN61F", "JN61FVA", ""}) {
+        m.Text10.set(other);
+        for (const Control* label : labels) EXPECT_FALSE(label->visible());
+        EXPECT_EQ(m.Label13.text(), " 350");
+    }
+}
+
+TEST_F(MainLogFlow, OnLineTheLocatorBoxTakesTheUtcDateAndTime) {
+    struct Row {
+        DateTime local;
+        DateTime utc;
+        std::string date;
+        std::string time;
+    };
+    const Row rows[] = {
+        {{2020, 7, 20, 1, 30}, {2020, 7, 19, 23, 30}, "19/07/20", "23.30"},   // across midnight
+        {{2020, 10, 25, 2, 30}, {2020, 10, 25, 1, 30}, "25/10/20", "01.30"},  // summer time ends
+        {{2020, 10, 25, 3, 5}, {2020, 10, 25, 2, 5}, "25/10/20", "02.05"},
+    };
+    for (const Row& row : rows) {
+        fake.clock.local = row.local;
+        fake.clock.utc = row.utc;
+        main().focus(main().Text6);
+        main().focus(main().Text10);
+        EXPECT_EQ(main().Text2.text(), row.date);
+        EXPECT_EQ(main().Text3.text(), row.time);
+    }
+}
+
+TEST_F(MainLogFlow, OffLineOnlyTheClockButtonFillsLocalTime) {
+    go_offline();
+    main().Text2.set("18/07/20");
+    main().Text3.set("10.00");
+    main().focus(main().Text10);
+    EXPECT_EQ(main().Text2.text(), "18/07/20");
+    EXPECT_EQ(main().Text3.text(), "10.00");
+    fake.clock.local = {2020, 7, 20, 1, 30};
+    main().Command9_Click();
+    EXPECT_EQ(main().Text2.text(), "20/07/20");
+    EXPECT_EQ(main().Text3.text(), "01.30");
+    EXPECT_EQ(main().focused(), &main().Text2);
+}
+
+TEST_F(MainLogFlow, AcceptRefusesInTheOrderOfItsChecks) {
+    struct Row {
+        std::string date;
+        std::string time;
+        Qso qso;
+        std::string message;  // empty: refused without a word
+        Control MainLogScreen::*focus;
+        std::string time_after;
+    };
+    const Qso good{"ZZ9XA", "JN61FV", ""};
+    const auto with = [&good](std::string locator, std::string member) {
+        return Qso{good.callsign, std::move(locator), std::move(member)};
+    };
+    const Row rows[] = {
+        {"19/07/2", "7.20", good, "Inserire la data del QSO nel formato DD/MM/YY",
+         &MainLogScreen::Text2, "07.20"},
+        {"19/07/20", "7.2", good, "Inserire l'ora del QSO nel formato HH:MM", &MainLogScreen::Text3,
+         "07.2"},
+        {"19/07/20", "072", good, "Inserire l'ora del QSO nel formato HH:MM", &MainLogScreen::Text3,
+         "072"},
+        {"19/07/20", "7.20", with("JN61", "X123"), "Es. di formato corretto: I003 o M123",
+         &MainLogScreen::Text11, "07.20"},
+        {"19/07/20", "07.20", with("JN61FV", "I1101"), "Membro IQRP errato", &MainLogScreen::Text11,
+         "07.20"},
+        {"19/07/20", "07.20", with("JN61FV", "I12345"), "Membro IQRP errato",
+         &MainLogScreen::Text11, "07.20"},
+        {"19/07/20", "07.20", with("JN61FV", "M601"), "Membro MQC errato", &MainLogScreen::Text11,
+         "07.20"},
+        {"19/07/20", "07.20", with("JN61", ""), "Locatore errato", &MainLogScreen::Text10, "07.20"},
+        {"19/07/20", "07.20", with("JNA1GD", ""), "Locatore errato", &MainLogScreen::Text10,
+         "07.20"},
+        {"19/07/20", "07.20", Qso{"ZZ9", "JN61FV", ""}, "", nullptr, "07.20"},
+        {"19/07/20", "07.20", Qso{"ZZ9XA", "JN61FV", "", "1234"}, "", nullptr, "07.20"},
+        {"19/07/20", "07.20", with("JN61FVA", ""), "", nullptr, "07.20"},
+    };
+    go_offline();  // keeps the typed date and time
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.qso.locator + " " + row.qso.member + " " + row.time);
+        MainLogScreen& m = main();
+        m.Text2.set(row.date);
+        m.Text3.set(row.time);
+        m.Text10.set("JN45LL");  // shows the distance bar
+        type(row.qso);
+        m.leave_focus();
+        ASSERT_TRUE(m.Line2.visible);
+        const QsoRecord before = m.entry();
+        m.Command1_Click();
+        expect_told(row.message.empty() ? std::vector<std::string>{}
+                                        : std::vector<std::string>{row.message});
+        if (row.focus) {
+            EXPECT_EQ(m.focused(), &(m.*row.focus));
+        }
+        EXPECT_EQ(m.Text3.text(), row.time_after);
+        EXPECT_EQ(m.Text6.text(), before.callsign);
+        EXPECT_EQ(m.Text10.text(), before.locator);
+        EXPECT_EQ(m.Text11.text(), before.member);
+        EXPECT_TRUE(m.Text12.empty());
+        EXPECT_EQ(m.Line2.visible, !row.message.empty());  // only the silent refusal hides it
+        EXPECT_EQ(m.Label19.text(), "0");
+    }
+    for (const char* member : {"I1100", "M600", "I"}) {
+        log({"ZZ9X" + std::string(member), "JN61FV", member});
+        expect_told({});
+    }
+    EXPECT_EQ(main().Text12.size(), 3u);
+}
+
+TEST_F(MainLogFlow, OnlyTheSameCallsignIsAlreadyWorked) {
+    log({"ZZ9XAB", "JN61FV", ""});
+    log({"ZZ9XA", "JN61FV", ""});  // part of a logged call, still a new station
+    expect_told({});
+    main().Text5_KeyDown(kKeyDown);
+    log({"ZZ9XAB", "JN45LL", "I003", "011"});
+    expect_told({"QSO non valido, la stazione risulta gi\xE0 collegata"});
+    MainLogScreen& m = main();
+    EXPECT_EQ(m.Text12.size(), 2u);
+    for (const Control* cleared : {&m.Text6, &m.Text9, &m.Text10, &m.Text11}) {
+        EXPECT_EQ(cleared->text(), "");
+    }
+    EXPECT_EQ(m.Text2.text(), "19/07/20");
+    EXPECT_EQ(m.Text3.text(), "07.20");
+    EXPECT_EQ(m.Text5.text(), "CW");
+    EXPECT_EQ(m.Text7.text(), "599");
+    EXPECT_EQ(m.focused(), &m.Text6);
+    EXPECT_FALSE(m.Label12.visible());
+
+    // An empty callsign is nobody, not a station already worked.
+    log({"", "", ""});
+    expect_told({"Locatore errato"});
+    log({"", "JN61FV", ""});
+    expect_told({});
+    EXPECT_EQ(m.Text12.size(), 2u);
+}
+
+TEST_F(MainLogFlow, AcceptedQsoGoesIntoAllThreeListsByteForByte) {
+    log({"ZZ9XA", "JN81GD", "I003"});
+    main().Text5_KeyDown(kKeyDown);
+    log({"ZZ9XAB", "JN61FV", "", "11"});
+    MainLogScreen& m = main();
+    EXPECT_EQ(m.Text12.text(),
+              "001   19/07/20   07.20   144Mhz   SSB   ZZ9XA       59-005   JN81GD   I003\r\n"
+              "002   19/07/20   07.20   144Mhz    CW   ZZ9XAB      599-011  JN61FV   \r\n");
+    const std::string edi =
+        "200719;0720;ZZ9XA;1;59;001;59;005;I003;JN81GD;1;;;;\r\n"
+        "200719;0720;ZZ9XAB;0;599;002;599;011;;JN61FV;350;;;;\r\n";
+    EXPECT_EQ(m.Text14.text(), edi);
+    EXPECT_EQ(windows.edi_header().Text1.text(), edi);
+    EXPECT_EQ(m.Text1.text(), "003");
+    EXPECT_EQ(m.focused(), &m.Text6);
+    EXPECT_FALSE(m.Line2.visible);
+    for (int press = 0; press < 3; ++press) m.Command1_Click();
+    EXPECT_EQ(m.Text12.size(), 2u);
+    EXPECT_EQ(m.Text14.size(), 2u);
+}
+
+TEST_F(MainLogFlow, TotalsFollowTheScoringRule) {
+    struct Row {
+        std::vector<Qso> qsos;
+        ContestTotals totals;
+    };
+    const Row rows[] = {
+        {{{"ZZ9XA", "JN61FV", ""}, {"ZZ9XB", "JN71AA", "I003"}},
+         {"2", "560", "1", "770", "280", "ZZ9XA", "JN61FV", " 350", "1", "0"}},
+        // 693 / 2 = 346.5: ties go to the even number.
+        {{{"ZZ9XA", "KN01AA", "M012"}, {"ZZ9XB", "JN60AA", ""}},
+         {"2", "693", "1", "986", "346", "ZZ9XB", "JN60AA", " 400", "0", "1"}},
+        {{{"ZZ9XA", "JN61FV", ""}, {"ZZ9XB", "KN01AA", ""}},
+         {"2", "643", "0", "643", "322", "ZZ9XA", "JN61FV", " 350", "0", "0"}},
+        // The equal distance keeps the first ODX.
+        {{{"ZZ9XA", "JN61FV", ""}, {"ZZ9XB", "KN01AA", ""}, {"ZZ9XC", "JN61FV", "I1"}},
+         {"3", "993", "1", "1343", "331", "ZZ9XA", "JN61FV", " 350", "1", "0"}},
+        {{{"ZZ9XA", "JN81GD", ""}}, {"1", "1", "0", "1", "1", "ZZ9XA", "JN81GD", "1", "0", "0"}},
+    };
+    for (const Row& row : rows) {
+        Session contest;
+        for (const Qso& qso : row.qsos) contest.log(qso);
+        const ContestTotals t = contest.main().totals();
+        EXPECT_EQ(t, row.totals) << row.qsos.back().locator;
+        EXPECT_EQ(std::stol(t.molt), std::stol(t.iqrp) + std::stol(t.mdc));
+    }
+}
+
+TEST_F(MainLogFlow, LoggedDistanceIsThatOfTheQsosOwnLocator) {
+    type({"ZZ9XA", "JN61FV", ""});
+    windows.calculator().SetLocator2("JN45LL");  // another calculation meanwhile
+    EXPECT_EQ(main().Label13.text(), " 778");
+    main().Command1_Click();
+    EXPECT_EQ(main().Text14.text(), "200719;0720;ZZ9XA;1;59;001;59;005;;JN61FV;350;;;;\r\n");
+    EXPECT_EQ(main().Label21.text(), "350");
+
+    // New own station data saved after the locator was typed: the QSO is now in the own square.
+    type({"ZZ9XB", "JN45LL", ""});
+    EXPECT_EQ(main().Label13.text(), " 778");
+    StationScreen& station = windows.station();
+    station.Text1.set("ZZ9QX");
+    station.Text2.set("JN45LL");
+    station.Command1_Click();
+    main().Command1_Click();
+    EXPECT_EQ(main().Text14.lines().back(), "200719;0720;ZZ9XB;1;59;002;59;005;;JN45LL;1;;;;");
+    EXPECT_EQ(main().Label21.text(), "351");
+}
+
+TEST_F(MainLogFlow, EnterLeavesTheBoxThenLogs) {
+    go_offline();
+    MainLogScreen& m = main();
+    m.focus(m.Text3);
+    m.Text3.set("9:20");
+    type({"ZZ9XA", "JN61FV", ""});
+    m.focus(m.Text2);
+    m.Text2.set("19/07/2020");
+    m.EnterPressed();
+    EXPECT_EQ(m.Text12.text(),
+              "001   19/07/20   09.20   144Mhz   SSB   ZZ9XA       59-005   JN61FV   \r\n");
+    // Off-line the next QSO starts at the time, caret at its end.
+    EXPECT_EQ(m.focused(), &m.Text3);
+    EXPECT_EQ(m.Text3.caret(), 5u);
+}
+
+TEST_F(MainLogFlow, EnterOnARefusedQsoLeavesDateAndTimeAlone) {
+    type({"ZZ9", "JN61FV", ""});
+    main().focus(main().Text10);
+    fake.clock.utc = {2020, 7, 19, 8, 45};
+    main().EnterPressed();
+    EXPECT_EQ(main().Text3.text(), "07.20");
+    EXPECT_TRUE(main().Text12.empty());
+}
+
+TEST_F(MainLogFlow, AwardFromThe25thIqrpMember) {
+    for (int n = 1; n <= 25; ++n) {
+        EXPECT_FALSE(main().Picture3.visible());
+        EXPECT_FALSE(main().Label54.visible());
+        main().Picture3_Click();
+        EXPECT_FALSE(windows.is_open(WindowId::award));
+        log({"ZZ9A" + std::to_string(100 + n), "JN61FV", "I" + std::to_string(n)});
+    }
+    EXPECT_EQ(main().Label51.text(), "25");
+    EXPECT_TRUE(main().Picture3.visible());
+    EXPECT_TRUE(main().Label54.visible());
+    main().Picture3_Click();
+    EXPECT_TRUE(windows.award().visible());
+}
+
+TEST_F(MainLogFlow, PartialStateIsWrittenAfterEveryQso) {
+    main().Command1_Click();
+    EXPECT_FALSE(fake.dir.exists("parziale.db"));
+    log({"ZZ9XA", "JN61FV", ""});
+    EXPECT_EQ(fake.dir.read("parziale.db"),
+              "QSO# 002\r\nCONTEST_QSO 1\r\nCONTEST_QRB 350\r\nCONTEST_MOLT 0\r\n"
+              "CONTEST_PUNTI 350\r\nCONTEST_MEDIA 350\r\nCONTEST_ODX_CALL ZZ9XA\r\n"
+              "CONTEST_ODX_LOC JN61FV\r\nCONTEST_ODX_QRB  350\r\nCONTEST_IQRP 0\r\n"
+              "CONTEST_MDC 0\r\n"
+              "LISTA_QSO 001   19/07/20   07.20   144Mhz   SSB   ZZ9XA       59-005   JN61FV   "
+              "\r\nLISTA_QSO \r\n"
+              "QSO_EDI 200719;0720;ZZ9XA;1;59;001;59;005;;JN61FV;350;;;;\r\nQSO_EDI \r\n");
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(fake.dir.path())) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"config.txt", "parziale.db"}));
+}
+
+TEST_F(MainLogFlow, PartialStateWriteFailureIsToldOnceAndKeepsTheOldFile) {
+    fake.dir.block("parziale.db");
+    for (const char* call : {"ZZ9XA", "ZZ9XB", "ZZ9XC"}) log({call, "JN61FV", ""});
+    const testing::ShownMessage failure{
+        "Zelora VHF qrp Test", "Impossibile scrivere il file " + fake.dir.file("parziale.db"),
+        MessageIcon::critical};
+    EXPECT_EQ(fake.messages.shown, std::vector<testing::ShownMessage>{failure});
+    EXPECT_EQ(fake.dir.read("parziale.db/keep"), "x");
+    EXPECT_EQ(main().Text12.size(), 3u);
+
+    std::filesystem::remove_all(fake.dir.file("parziale.db"));
+    log({"ZZ9XD", "JN61FV", ""});
+    EXPECT_NE(fake.dir.read("parziale.db").find("CONTEST_QSO 4\r\n"), std::string::npos);
+    fake.dir.block("parziale.db.tmp");
+    log({"ZZ9XE", "JN61FV", ""});
+    EXPECT_EQ(fake.messages.shown.size(), 2u);  // a new failure is told again
+    EXPECT_NE(fake.dir.read("parziale.db").find("CONTEST_QSO 4\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zelora

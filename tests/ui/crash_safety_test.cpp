@@ -1,0 +1,100 @@
+// The logger killed with SIGKILL while an operator logs QSOs loses none of the QSOs it accepted:
+// "Continua Contest" brings every one of them back. The operator is this same program started
+// again with --operate: the real windows, typed into as a user does.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QProcess>
+#include <QtTest>
+#include <cstring>
+#include <iostream>
+
+#include "core/main_log_screen.h"
+#include "core/text.h"
+#include "support/ui_program.h"
+
+using zelora::WindowId;
+
+namespace {
+
+constexpr const char* kStationFile =
+    "Call = ZZ9QX\r\nLocator = JN81GD\r\nIQRP = \r\nMDC = \r\n\r\n";
+constexpr int kAcceptedBeforeKill = 30;
+
+// A different callsign for every QSO: ZZ9AAA, ZZ9AAB, ...
+QString callsign(int n) {
+    QString suffix;
+    for (int i = 0; i < 3; ++i, n /= 26) suffix.prepend(QChar('A' + n % 26));
+    return QStringLiteral("ZZ9") + suffix;
+}
+
+// Logs QSOs for ever in the program directory `directory`, telling each accepted one on
+// standard output.
+int operate(int argc, char** argv, const std::string& directory) {
+    QApplication app(argc, argv);
+    zelora::testing::FakeClock clock;
+    zelora::testing::RecordingMessages messages;
+    zelora::WindowSet windows({clock, messages, directory});
+    zelora::ui::WindowViews views(windows);
+    windows.start_program();
+    auto box = [&](const char* name) {
+        return views.view(WindowId::main_log)->findChild<QLineEdit*>(QString::fromLatin1(name));
+    };
+    const char* locators[] = {"JN61FV", "JN45LL", "KN01AA", "JN71AA"};
+    for (int n = 0;; ++n) {
+        QTest::keyClicks(box("Text6"), callsign(n));
+        QTest::keyClicks(box("Text9"), QStringLiteral("001"));
+        QTest::keyClicks(box("Text10"), QString::fromLatin1(locators[n % 4]));
+        QTest::keyClick(box("Text10"), Qt::Key_Return);
+        if (windows.main_log().Text12.size() != static_cast<std::size_t>(n + 1)) return 1;
+        std::cout << n + 1 << std::endl;
+    }
+}
+
+}  // namespace
+
+class CrashSafetyTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void aKilledLoggerLosesNoAcceptedQso() {
+        zelora::testing::UiProgram program;
+        program.fake.dir.write("config.txt", kStationFile);
+        QProcess logger;
+        logger.start(
+            QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--operate"), QString::fromStdString(program.fake.dir.path())});
+        QVERIFY(logger.waitForStarted());
+        int accepted = 0;
+        while (accepted < kAcceptedBeforeKill && logger.waitForReadyRead(60000)) {
+            while (logger.canReadLine()) accepted = logger.readLine().trimmed().toInt();
+        }
+        QCOMPARE_GE(accepted, kAcceptedBeforeKill);
+        logger.kill();  // SIGKILL: no destructor, no closing of windows
+        QVERIFY(logger.waitForFinished());
+
+        program.windows.start_program();
+        QVERIFY(program.shown(WindowId::start));
+        program.click(WindowId::start, "Command1");  // "Continua Contest"
+
+        const zelora::MainLogScreen& main = program.windows.main_log();
+        const std::size_t restored = main.Text12.size();
+        QVERIFY(restored >= static_cast<std::size_t>(accepted));
+        QCOMPARE(main.Text14.size(), restored);
+        QCOMPARE(main.Label19.text(), std::to_string(restored));
+        for (std::size_t i = 0; i < restored; ++i) {
+            const std::string& line = main.Text12.lines()[i];
+            QVERIFY(line.starts_with(zelora::pad_serial(std::to_string(i + 1))));
+            QVERIFY(line.find(callsign(static_cast<int>(i)).toStdString()) != std::string::npos);
+        }
+        QVERIFY(program.fake.messages.shown.empty());
+    }
+};
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--operate") == 0) return operate(argc, argv, argv[2]);
+    QApplication app(argc, argv);
+    CrashSafetyTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "crash_safety_test.moc"
