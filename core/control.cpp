@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/text.h"
+
 namespace zelora {
 
 Control::Control(std::string text, bool visible) : text_(std::move(text)), visible_(visible) {}
@@ -29,6 +31,11 @@ void Control::set_caret(std::size_t position) {
 
 void Control::update_view() const {
     if (on_view_update) on_view_update();
+}
+
+void upper_case(Control& box) {
+    box.set(to_upper(box.text()));
+    box.caret_to_end();
 }
 
 }  // namespace zelora

@@ -45,4 +45,8 @@ class Control {
     std::size_t caret_ = 0;
 };
 
+// The box's text put in upper case with the caret after its last character, as callsign,
+// locator and member-number boxes keep it while the operator types.
+void upper_case(Control& box);
+
 }  // namespace zelora

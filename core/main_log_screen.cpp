@@ -33,11 +33,6 @@ std::string without_separators(std::string text) {
     return text;
 }
 
-void upper_case(Control& box) {
-    box.set(to_upper(box.text()));
-    box.caret_to_end();
-}
-
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }

@@ -29,10 +29,7 @@ StationScreen::StationScreen(WindowSet& windows) : Window(windows) {
         box->input_filter = without_control_characters;
     }
     for (Control* box : {&Text1, &Text2}) {
-        box->on_change = [box] {
-            box->set(to_upper(box->text()));
-            box->caret_to_end();
-        };
+        box->on_change = [box] { upper_case(*box); };
     }
 }
 

@@ -59,13 +59,11 @@ void BearingCalculatorScreen::Command2_Click() {
 }
 
 void BearingCalculatorScreen::Text3_Change() {
-    Text3.set(to_upper(Text3.text()));
-    Text3.caret_to_end();
+    upper_case(Text3);
 }
 
 void BearingCalculatorScreen::Text5_Change() {
-    Text5.set(to_upper(Text5.text()));
-    Text5.caret_to_end();
+    upper_case(Text5);
     if (Text5.text().size() == 6) Calculate();
 }
 

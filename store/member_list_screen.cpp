@@ -16,13 +16,6 @@ constexpr const char* kMqcChoice = "MQC";
 constexpr const char* kNoCallsign = "N.A.";
 constexpr const char* kCrLf = "\r\n";
 
-void upper_case_while_typed(Control& box) {
-    box.on_change = [&box] {
-        box.set(to_upper(box.text()));
-        box.caret_to_end();
-    };
-}
-
 // A member line is one line: "#" would split the callsign from its number.
 std::string without_separators(std::string text) {
     std::erase_if(text, [](char c) { return c == '#' || c == '\r' || c == '\n'; });
@@ -36,8 +29,7 @@ bool ends_with_line_end(const std::string& text) {
 }  // namespace
 
 MemberListScreen::MemberListScreen(WindowSet& windows) : Window(windows) {
-    upper_case_while_typed(Text5);
-    upper_case_while_typed(Text6);
+    for (Control* box : {&Text5, &Text6}) box->on_change = [box] { upper_case(*box); };
     Text6.input_filter = without_separators;
     Combo1.on_change = [this] { SelectMemberList(); };
 }

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "core/award_screen.h"
@@ -17,12 +19,13 @@
 namespace zelora {
 namespace {
 
+using M = MainLogScreen;
+using testing::texts;
+using Strings = std::vector<std::string>;
+
 // From JN81GD: JN61FV 350 km, JN45LL 778, KN01AA 293, JN71AA 210, JN60AA 400.
 struct Qso {
-    std::string callsign;
-    std::string locator;
-    std::string member;
-    std::string serial = "005";
+    std::string callsign, locator, member, serial = "005";
 };
 
 // One run of the program, own locator JN81GD, on-line.
@@ -32,20 +35,19 @@ struct Session {
         windows.start_program();
         fake.messages.shown.clear();
     }
-
-    MainLogScreen& main() { return windows.main_log(); }
+    M& main() { return windows.main_log(); }
 
     // Types the entry row box by box as the operator tabs through it.
     void type(const Qso& qso) {
-        MainLogScreen& m = main();
-        m.focus(m.Text6);
-        m.Text6.set(qso.callsign);
-        m.focus(m.Text9);
-        m.Text9.set(qso.serial);
-        m.focus(m.Text10);
-        m.Text10.set(qso.locator);
-        m.focus(m.Text11);
-        m.Text11.set(qso.member);
+        M& m = main();
+        const std::pair<Control*, const std::string*> boxes[] = {{&m.Text6, &qso.callsign},
+                                                                 {&m.Text9, &qso.serial},
+                                                                 {&m.Text10, &qso.locator},
+                                                                 {&m.Text11, &qso.member}};
+        for (const auto& [box, text] : boxes) {
+            m.focus(*box);
+            box->set(*text);
+        }
     }
     void log(const Qso& qso) {
         type(qso);
@@ -67,92 +69,70 @@ class MainLogFlow : public ::testing::Test, protected Session {
         }
         fake.messages.shown.clear();
     }
-
-    void go_offline() { main().Command7_Click(); }
 };
 
 TEST_F(MainLogFlow, BoxesCompleteTheirTextOnChangeOrWhenLeft) {
-    struct Row {
-        Control MainLogScreen::*box;
-        std::string typed;
-        std::string shown;
-    };
-    const Row rows[] = {
-        {&MainLogScreen::Text1, "1", "001"},
-        {&MainLogScreen::Text1, "12", "012"},
-        {&MainLogScreen::Text1, "1000", "1000"},
-        {&MainLogScreen::Text2, "19/07/2020", "19/07/20"},
-        {&MainLogScreen::Text2, "1/7/2020", "1/7/2020"},
-        {&MainLogScreen::Text3, "9:20", "9.20"},
-        {&MainLogScreen::Text9, "5", "005"},
-        {&MainLogScreen::Text9, "12", "012"},
-        {&MainLogScreen::Text9, "1234", "1234"},
-        {&MainLogScreen::Text6, "zz9xa/p", "ZZ9XA/P"},
-        {&MainLogScreen::Text10, "jn61fv", "JN61FV"},
-        {&MainLogScreen::Text11, "i\xE0z", "I\xC0Z"},
+    using Typed = std::vector<std::pair<std::string, std::string>>;  // typed, then shown
+    const std::pair<Control M::*, Typed> rows[] = {
+        {&M::Text1, {{"1", "001"}, {"12", "012"}, {"1000", "1000"}}},
+        {&M::Text2, {{"19/07/2020", "19/07/20"}, {"1/7/2020", "1/7/2020"}}},
+        {&M::Text3, {{"9:20", "9.20"}}},
+        {&M::Text9, {{"5", "005"}, {"12", "012"}, {"1234", "1234"}}},
         // A ";" would shift the EDI fields, a line break split the log.
-        {&MainLogScreen::Text6, "ZZ9;XA\r\n", "ZZ9XA"},
-        {&MainLogScreen::Text10, "JN6\t1F\x7FV", "JN61FV"},
-        {&MainLogScreen::Text11, "I0;0\n3", "I003"},
+        {&M::Text6, {{"zz9xa/p", "ZZ9XA/P"}, {"ZZ9;XA\r\n", "ZZ9XA"}}},
+        {&M::Text10, {{"jn61fv", "JN61FV"}, {"JN6\t1F\x7FV", "JN61FV"}}},
+        {&M::Text11, {{"i\xE0z", "I\xC0Z"}, {"I0;0\n3", "I003"}}},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.typed);
-        Control& box = main().*row.box;
-        main().focus(box);
-        box.set(row.typed);
-        main().focus(main().Text4);
-        EXPECT_EQ(box.text(), row.shown);
-        if (row.box == &MainLogScreen::Text6) {
-            EXPECT_EQ(box.caret(), box.text().size());
+    for (const auto& [member, typed_shown] : rows) {
+        for (const auto& [typed, shown] : typed_shown) {
+            SCOPED_TRACE(typed);
+            Control& box = main().*member;
+            main().focus(box);
+            box.set(typed);
+            main().focus(main().Text4);
+            EXPECT_EQ(box.text(), shown);
+            if (member == &M::Text6) {
+                EXPECT_EQ(box.caret(), box.text().size());
+            }
         }
     }
 }
 
 TEST_F(MainLogFlow, UpAndDownSwitchModeAndReports) {
-    struct Row {
-        std::string mode;
-        int key;
-        std::string new_mode;
-        std::string rst;
-        std::size_t caret;
-    };
-    const Row rows[] = {{"SSB", kKeyDown, "CW", "599", 2},
-                        {"CW", kKeyUp, "SSB", "59", 3},
-                        {"SSB", kKeyUp, "SSB", "59", 3},
-                        {"CW", 37, "CW", "57", 0},
-                        {"FM", kKeyDown, "FM", "57", 0}};
-    for (const Row& row : rows) {
-        MainLogScreen& m = main();
-        m.Text5.set(row.mode);
+    // Mode, key, then mode, both reports and the caret after the key.
+    const std::tuple<std::string, int, std::string, std::string, std::size_t> rows[] = {
+        {"SSB", kKeyDown, "CW", "599", 2},
+        {"CW", kKeyUp, "SSB", "59", 3},
+        {"SSB", kKeyUp, "SSB", "59", 3},
+        {"CW", 37, "CW", "57", 0},
+        {"FM", kKeyDown, "FM", "57", 0}};
+    M& m = main();
+    for (const auto& [mode, key, new_mode, rst, caret] : rows) {
+        m.Text5.set(mode);
         m.Text5.set_caret(0);
         m.Text7.set("57");
         m.Text8.set("57");
-        m.Text5_KeyDown(row.key);
-        EXPECT_EQ(m.Text5.text(), row.new_mode);
-        EXPECT_EQ(m.Text5.caret(), row.caret);
-        EXPECT_EQ(m.Text7.text(), row.rst);
-        EXPECT_EQ(m.Text8.text(), row.rst);
+        m.Text5_KeyDown(key);
+        EXPECT_EQ(texts({&m.Text5, &m.Text7, &m.Text8}), (Strings{new_mode, rst, rst}));
+        EXPECT_EQ(m.Text5.caret(), caret);
     }
 }
 
-TEST_F(MainLogFlow, SerialBoxLooksTheCallsignUpInBothMemberLists) {
-    fake.dir.write("mqc.txt", "ZZ9XA#12\r\nZZ9XC#7\r\nZZ9XC#8\r\n");
-    fake.dir.write("iqrp.txt", "ZZ9XA#3\r\nZZ9XB#45\r\n");
-    const std::pair<std::string, std::string> rows[] = {
-        {"ZZ9XA/P", "I003"}, {"ZZ9XB", "I045"}, {"ZZ9XC", "M008"},
-        {"zz9xc/m", "M008"}, {"ZZ9XD", "M999"},  // not listed: what was there stays
-    };
-    for (const auto& [callsign, member] : rows) {
+// The lookup's rules are the member lists' own; here: it runs as the serial box is entered.
+TEST_F(MainLogFlow, SerialBoxLooksTheCallsignUp) {
+    fake.dir.write("iqrp.txt", "ZZ9XA#3\r\n");
+    for (const auto& [callsign, member] : {std::pair{"zz9xa/p", "I003"}, {"ZZ9XB", "M999"}}) {
         main().Text11.set("M999");
         main().focus(main().Text6);
         main().Text6.set(callsign);
+        EXPECT_EQ(main().Text11.text(), "M999");
         main().focus(main().Text9);
         EXPECT_EQ(main().Text11.text(), member) << callsign;
     }
 }
 
 TEST_F(MainLogFlow, SixCharacterLocatorShowsDistanceAndHeading) {
-    MainLogScreen& m = main();
+    M& m = main();
     const Control* labels[] = {&m.Label12, &m.Label13, &m.Label14,
                                &m.Label15, &m.Label16, &m.Label17};
     m.focus(m.Text10);
@@ -168,125 +148,100 @@ TEST_F(MainLogFlow, SixCharacterLocatorShowsDistanceAndHeading) {
     }
 }
 
-TEST_F(MainLogFlow, OnLineTheLocatorBoxTakesTheUtcDateAndTime) {
-    struct Row {
-        DateTime local;
-        DateTime utc;
-        std::string date;
-        std::string time;
-    };
-    const Row rows[] = {
+TEST_F(MainLogFlow, LocatorBoxTakesUtcOnLineOnlyTheClockButtonLocalTimeOffLine) {
+    const std::tuple<DateTime, DateTime, std::string, std::string> rows[] = {
         {{2020, 7, 20, 1, 30}, {2020, 7, 19, 23, 30}, "19/07/20", "23.30"},   // across midnight
         {{2020, 10, 25, 2, 30}, {2020, 10, 25, 1, 30}, "25/10/20", "01.30"},  // summer time ends
-        {{2020, 10, 25, 3, 5}, {2020, 10, 25, 2, 5}, "25/10/20", "02.05"},
-    };
-    for (const Row& row : rows) {
-        fake.clock.local = row.local;
-        fake.clock.utc = row.utc;
-        main().focus(main().Text6);
-        main().focus(main().Text10);
-        EXPECT_EQ(main().Text2.text(), row.date);
-        EXPECT_EQ(main().Text3.text(), row.time);
+        {{2020, 10, 25, 3, 5}, {2020, 10, 25, 2, 5}, "25/10/20", "02.05"}};
+    M& m = main();
+    for (const auto& [local, utc, date, time] : rows) {
+        fake.clock.local = local;
+        fake.clock.utc = utc;
+        m.focus(m.Text6);
+        m.focus(m.Text10);
+        EXPECT_EQ(texts({&m.Text2, &m.Text3}), (Strings{date, time}));
     }
-}
-
-TEST_F(MainLogFlow, OffLineOnlyTheClockButtonFillsLocalTime) {
-    go_offline();
-    main().Text2.set("18/07/20");
-    main().Text3.set("10.00");
-    main().focus(main().Text10);
-    EXPECT_EQ(main().Text2.text(), "18/07/20");
-    EXPECT_EQ(main().Text3.text(), "10.00");
+    m.Command7_Click();
+    m.Text2.set("18/07/20");
+    m.Text3.set("10.00");
+    m.focus(m.Text6);
+    m.focus(m.Text10);
+    EXPECT_EQ(texts({&m.Text2, &m.Text3}), (Strings{"18/07/20", "10.00"}));
     fake.clock.local = {2020, 7, 20, 1, 30};
-    main().Command9_Click();
-    EXPECT_EQ(main().Text2.text(), "20/07/20");
-    EXPECT_EQ(main().Text3.text(), "01.30");
-    EXPECT_EQ(main().focused(), &main().Text2);
+    m.Command9_Click();
+    EXPECT_EQ(texts({&m.Text2, &m.Text3}), (Strings{"20/07/20", "01.30"}));
+    EXPECT_EQ(m.focused(), &m.Text2);
 }
 
 TEST_F(MainLogFlow, AcceptRefusesInTheOrderOfItsChecks) {
-    struct Row {
-        std::string date;
-        std::string time;
-        Qso qso;
-        std::string message;  // empty: refused without a word
-        Control MainLogScreen::*focus;
-        std::string time_after;
-    };
+    const std::string date_format = "Inserire la data del QSO nel formato DD/MM/YY";
+    const std::string time_format = "Inserire l'ora del QSO nel formato HH:MM";
+    const std::string wrong = "Locatore errato";
+    const std::string d = "19/07/20";
     const Qso good{"ZZ9XA", "JN61FV", ""};
-    const auto with = [&good](std::string locator, std::string member) {
-        return Qso{good.callsign, std::move(locator), std::move(member)};
+    const auto with = [](std::string locator, std::string member) {
+        return Qso{"ZZ9XA", std::move(locator), std::move(member)};
     };
+    // Date, time, QSO, message (none: refused without a word), focus after, time after.
+    using Row = std::tuple<std::string, std::string, Qso, std::string, Control M::*, std::string>;
     const Row rows[] = {
-        {"19/07/2", "7.20", good, "Inserire la data del QSO nel formato DD/MM/YY",
-         &MainLogScreen::Text2, "07.20"},
-        {"19/07/20", "7.2", good, "Inserire l'ora del QSO nel formato HH:MM", &MainLogScreen::Text3,
-         "07.2"},
-        {"19/07/20", "072", good, "Inserire l'ora del QSO nel formato HH:MM", &MainLogScreen::Text3,
-         "072"},
-        {"19/07/20", "7.20", with("JN61", "X123"), "Es. di formato corretto: I003 o M123",
-         &MainLogScreen::Text11, "07.20"},
-        {"19/07/20", "07.20", with("JN61FV", "I1101"), "Membro IQRP errato", &MainLogScreen::Text11,
+        {"19/07/2", "7.20", good, date_format, &M::Text2, "07.20"},
+        {d, "7.2", good, time_format, &M::Text3, "07.2"},
+        {d, "072", good, time_format, &M::Text3, "072"},
+        {d, "7.20", with("JN61", "X123"), "Es. di formato corretto: I003 o M123", &M::Text11,
          "07.20"},
-        {"19/07/20", "07.20", with("JN61FV", "I12345"), "Membro IQRP errato",
-         &MainLogScreen::Text11, "07.20"},
-        {"19/07/20", "07.20", with("JN61FV", "M601"), "Membro MQC errato", &MainLogScreen::Text11,
-         "07.20"},
-        {"19/07/20", "07.20", with("JN61", ""), "Locatore errato", &MainLogScreen::Text10, "07.20"},
-        {"19/07/20", "07.20", with("JNA1GD", ""), "Locatore errato", &MainLogScreen::Text10,
-         "07.20"},
-        {"19/07/20", "07.20", Qso{"ZZ9", "JN61FV", ""}, "", nullptr, "07.20"},
-        {"19/07/20", "07.20", Qso{"ZZ9XA", "JN61FV", "", "1234"}, "", nullptr, "07.20"},
-        {"19/07/20", "07.20", with("JN61FVA", ""), "", nullptr, "07.20"},
+        {d, "07.20", with("JN61FV", "I1101"), "Membro IQRP errato", &M::Text11, "07.20"},
+        {d, "07.20", with("JN61FV", "I12345"), "Membro IQRP errato", &M::Text11, "07.20"},
+        {d, "07.20", with("JN61FV", "M601"), "Membro MQC errato", &M::Text11, "07.20"},
+        {d, "07.20", with("JN61", ""), wrong, &M::Text10, "07.20"},
+        {d, "07.20", with("JNA1GD", ""), wrong, &M::Text10, "07.20"},
+        {d, "07.20", Qso{"ZZ9", "JN61FV", ""}, "", nullptr, "07.20"},
+        {d, "07.20", Qso{"ZZ9XA", "JN61FV", "", "1234"}, "", nullptr, "07.20"},
+        {d, "07.20", with("JN61FVA", ""), "", nullptr, "07.20"},
     };
-    go_offline();  // keeps the typed date and time
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.qso.locator + " " + row.qso.member + " " + row.time);
-        MainLogScreen& m = main();
-        m.Text2.set(row.date);
-        m.Text3.set(row.time);
+    M& m = main();
+    m.Command7_Click();  // off-line keeps the typed date and time
+    for (const auto& [date, time, qso, message, focus, time_after] : rows) {
+        SCOPED_TRACE(qso.locator + " " + qso.member + " " + time);
+        m.Text2.set(date);
+        m.Text3.set(time);
         m.Text10.set("JN45LL");  // shows the distance bar
-        type(row.qso);
+        type(qso);
         m.leave_focus();
         ASSERT_TRUE(m.Line2.visible);
         const QsoRecord before = m.entry();
         m.Command1_Click();
-        expect_told(row.message.empty() ? std::vector<std::string>{}
-                                        : std::vector<std::string>{row.message});
-        if (row.focus) {
-            EXPECT_EQ(m.focused(), &(m.*row.focus));
+        expect_told(message.empty() ? std::vector<std::string>{}
+                                    : std::vector<std::string>{message});
+        if (focus) {
+            EXPECT_EQ(m.focused(), &(m.*focus));
         }
-        EXPECT_EQ(m.Text3.text(), row.time_after);
-        EXPECT_EQ(m.Text6.text(), before.callsign);
-        EXPECT_EQ(m.Text10.text(), before.locator);
-        EXPECT_EQ(m.Text11.text(), before.member);
+        EXPECT_EQ(texts({&m.Text3, &m.Text6, &m.Text10, &m.Text11}),
+                  (Strings{time_after, before.callsign, before.locator, before.member}));
         EXPECT_TRUE(m.Text12.empty());
-        EXPECT_EQ(m.Line2.visible, !row.message.empty());  // only the silent refusal hides it
+        EXPECT_EQ(m.Line2.visible, !message.empty());  // only the silent refusal hides it
         EXPECT_EQ(m.Label19.text(), "0");
     }
     for (const char* member : {"I1100", "M600", "I"}) {
         log({"ZZ9X" + std::string(member), "JN61FV", member});
         expect_told({});
     }
-    EXPECT_EQ(main().Text12.size(), 3u);
+    EXPECT_EQ(m.Text12.size(), 3u);
 }
 
 TEST_F(MainLogFlow, OnlyTheSameCallsignIsAlreadyWorked) {
     log({"ZZ9XAB", "JN61FV", ""});
     log({"ZZ9XA", "JN61FV", ""});  // part of a logged call, still a new station
     expect_told({});
-    main().Text5_KeyDown(kKeyDown);
+    M& m = main();
+    m.Text5_KeyDown(kKeyDown);
     log({"ZZ9XAB", "JN45LL", "I003", "011"});
     expect_told({"QSO non valido, la stazione risulta gi\xE0 collegata"});
-    MainLogScreen& m = main();
     EXPECT_EQ(m.Text12.size(), 2u);
-    for (const Control* cleared : {&m.Text6, &m.Text9, &m.Text10, &m.Text11}) {
-        EXPECT_EQ(cleared->text(), "");
-    }
-    EXPECT_EQ(m.Text2.text(), "19/07/20");
-    EXPECT_EQ(m.Text3.text(), "07.20");
-    EXPECT_EQ(m.Text5.text(), "CW");
-    EXPECT_EQ(m.Text7.text(), "599");
+    // The entry is cleared for the next QSO; date, time, mode and report stay.
+    EXPECT_EQ(
+        texts({&m.Text6, &m.Text9, &m.Text10, &m.Text11, &m.Text2, &m.Text3, &m.Text5, &m.Text7}),
+        (Strings{"", "", "", "", "19/07/20", "07.20", "CW", "599"}));
     EXPECT_EQ(m.focused(), &m.Text6);
     EXPECT_FALSE(m.Label12.visible());
 
@@ -299,10 +254,10 @@ TEST_F(MainLogFlow, OnlyTheSameCallsignIsAlreadyWorked) {
 }
 
 TEST_F(MainLogFlow, AcceptedQsoGoesIntoAllThreeListsByteForByte) {
+    M& m = main();
     log({"ZZ9XA", "JN81GD", "I003"});
-    main().Text5_KeyDown(kKeyDown);
+    m.Text5_KeyDown(kKeyDown);
     log({"ZZ9XAB", "JN61FV", "", "11"});
-    MainLogScreen& m = main();
     EXPECT_EQ(m.Text12.text(),
               "001   19/07/20   07.20   144Mhz   SSB   ZZ9XA       59-005   JN81GD   I003\r\n"
               "002   19/07/20   07.20   144Mhz    CW   ZZ9XAB      599-011  JN61FV   \r\n");
@@ -320,55 +275,57 @@ TEST_F(MainLogFlow, AcceptedQsoGoesIntoAllThreeListsByteForByte) {
 }
 
 TEST_F(MainLogFlow, TotalsFollowTheScoringRule) {
-    struct Row {
-        std::vector<Qso> qsos;
-        ContestTotals totals;
-    };
-    const Row rows[] = {
+    const std::pair<std::vector<Qso>, ContestTotals> rows[] = {
         {{{"ZZ9XA", "JN61FV", ""}, {"ZZ9XB", "JN71AA", "I003"}},
          {"2", "560", "1", "770", "280", "ZZ9XA", "JN61FV", " 350", "1", "0"}},
         // 693 / 2 = 346.5: ties go to the even number.
         {{{"ZZ9XA", "KN01AA", "M012"}, {"ZZ9XB", "JN60AA", ""}},
          {"2", "693", "1", "986", "346", "ZZ9XB", "JN60AA", " 400", "0", "1"}},
-        {{{"ZZ9XA", "JN61FV", ""}, {"ZZ9XB", "KN01AA", ""}},
-         {"2", "643", "0", "643", "322", "ZZ9XA", "JN61FV", " 350", "0", "0"}},
         // The equal distance keeps the first ODX.
         {{{"ZZ9XA", "JN61FV", ""}, {"ZZ9XB", "KN01AA", ""}, {"ZZ9XC", "JN61FV", "I1"}},
          {"3", "993", "1", "1343", "331", "ZZ9XA", "JN61FV", " 350", "1", "0"}},
-        {{{"ZZ9XA", "JN81GD", ""}}, {"1", "1", "0", "1", "1", "ZZ9XA", "JN81GD", "1", "0", "0"}},
     };
-    for (const Row& row : rows) {
+    for (const auto& [qsos, totals] : rows) {
         Session contest;
-        for (const Qso& qso : row.qsos) contest.log(qso);
+        for (const Qso& qso : qsos) contest.log(qso);
         const ContestTotals t = contest.main().totals();
-        EXPECT_EQ(t, row.totals) << row.qsos.back().locator;
+        EXPECT_EQ(t, totals) << qsos.back().locator;
         EXPECT_EQ(std::stol(t.molt), std::stol(t.iqrp) + std::stol(t.mdc));
     }
 }
 
 TEST_F(MainLogFlow, LoggedDistanceIsThatOfTheQsosOwnLocator) {
+    M& m = main();
     type({"ZZ9XA", "JN61FV", ""});
     windows.calculator().SetLocator2("JN45LL");  // another calculation meanwhile
-    EXPECT_EQ(main().Label13.text(), " 778");
-    main().Command1_Click();
-    EXPECT_EQ(main().Text14.text(), "200719;0720;ZZ9XA;1;59;001;59;005;;JN61FV;350;;;;\r\n");
-    EXPECT_EQ(main().Label21.text(), "350");
+    EXPECT_EQ(m.Label13.text(), " 778");
+    m.Command1_Click();
+    EXPECT_EQ(m.Text14.text(), "200719;0720;ZZ9XA;1;59;001;59;005;;JN61FV;350;;;;\r\n");
+    EXPECT_EQ(m.Label21.text(), "350");
 
     // New own station data saved after the locator was typed: the QSO is now in the own square.
     type({"ZZ9XB", "JN45LL", ""});
-    EXPECT_EQ(main().Label13.text(), " 778");
+    EXPECT_EQ(m.Label13.text(), " 778");
     StationScreen& station = windows.station();
     station.Text1.set("ZZ9QX");
     station.Text2.set("JN45LL");
     station.Command1_Click();
-    main().Command1_Click();
-    EXPECT_EQ(main().Text14.lines().back(), "200719;0720;ZZ9XB;1;59;002;59;005;;JN45LL;1;;;;");
-    EXPECT_EQ(main().Label21.text(), "351");
+    m.Command1_Click();
+    EXPECT_EQ(m.Text14.lines().back(), "200719;0720;ZZ9XB;1;59;002;59;005;;JN45LL;1;;;;");
+    EXPECT_EQ(m.Label21.text(), "351");
 }
 
-TEST_F(MainLogFlow, EnterLeavesTheBoxThenLogs) {
-    go_offline();
-    MainLogScreen& m = main();
+TEST_F(MainLogFlow, EnterLeavesTheBoxThenLogsAndKeepsTheFocusOnARefusal) {
+    M& m = main();
+    type({"ZZ9", "JN61FV", ""});
+    m.focus(m.Text10);
+    fake.clock.utc = {2020, 7, 19, 8, 45};
+    m.EnterPressed();  // refused: the locator box's arrival reaction does not run again
+    EXPECT_EQ(m.Text3.text(), "07.20");
+    EXPECT_EQ(m.focused(), &m.Text10);
+    EXPECT_TRUE(m.Text12.empty());
+
+    m.Command7_Click();
     m.focus(m.Text3);
     m.Text3.set("9:20");
     type({"ZZ9XA", "JN61FV", ""});
@@ -382,27 +339,19 @@ TEST_F(MainLogFlow, EnterLeavesTheBoxThenLogs) {
     EXPECT_EQ(m.Text3.caret(), 5u);
 }
 
-TEST_F(MainLogFlow, EnterOnARefusedQsoLeavesDateAndTimeAlone) {
-    type({"ZZ9", "JN61FV", ""});
-    main().focus(main().Text10);
-    fake.clock.utc = {2020, 7, 19, 8, 45};
-    main().EnterPressed();
-    EXPECT_EQ(main().Text3.text(), "07.20");
-    EXPECT_TRUE(main().Text12.empty());
-}
-
 TEST_F(MainLogFlow, AwardFromThe25thIqrpMember) {
+    M& m = main();
     for (int n = 1; n <= 25; ++n) {
-        EXPECT_FALSE(main().Picture3.visible());
-        EXPECT_FALSE(main().Label54.visible());
-        main().Picture3_Click();
+        EXPECT_FALSE(m.Picture3.visible());
+        EXPECT_FALSE(m.Label54.visible());
+        m.Picture3_Click();
         EXPECT_FALSE(windows.is_open(WindowId::award));
         log({"ZZ9A" + std::to_string(100 + n), "JN61FV", "I" + std::to_string(n)});
     }
-    EXPECT_EQ(main().Label51.text(), "25");
-    EXPECT_TRUE(main().Picture3.visible());
-    EXPECT_TRUE(main().Label54.visible());
-    main().Picture3_Click();
+    EXPECT_EQ(m.Label51.text(), "25");
+    EXPECT_TRUE(m.Picture3.visible());
+    EXPECT_TRUE(m.Label54.visible());
+    m.Picture3_Click();
     EXPECT_TRUE(windows.award().visible());
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/control.h"
 #include "core/platform.h"
 
 namespace zelora::testing {
@@ -90,5 +91,12 @@ struct FakePlatform {
 
     Platform platform() { return Platform{clock, messages, dir.path()}; }
 };
+
+// The texts of the boxes, in order.
+inline std::vector<std::string> texts(std::initializer_list<const Control*> boxes) {
+    std::vector<std::string> result;
+    for (const Control* box : boxes) result.push_back(box->text());
+    return result;
+}
 
 }  // namespace zelora::testing

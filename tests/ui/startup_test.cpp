@@ -1,5 +1,6 @@
 // Start-up as the operator sees it: which windows appear, continuing or restarting a contest,
-// going back to the start dialog, and the administrator account.
+// going back to the start dialog, and the administrator account. The rules are pinned in
+// tests/core/startup_flow_test.cpp.
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -7,8 +8,6 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
-#include "core/award_screen.h"
-#include "core/main_log_screen.h"
 #include "support/ui_program.h"
 
 using zelora::WindowId;
@@ -17,13 +16,10 @@ namespace {
 
 constexpr const char* kStationFile =
     "Call = ZZ9QX\r\nLocator = JN81GD\r\nIQRP = 001\r\nMDC = \r\n\r\n";
-constexpr const char* kAdministratorStationFile =
-    "Call = ZZ9AAB\r\nLocator = JN81GD\r\nIQRP = \r\nMDC = \r\n\r\n";
 constexpr const char* kPartialState =
     "QSO# 003\r\nCONTEST_QSO 2\r\nCONTEST_QRB 560\r\nCONTEST_MOLT 1\r\nCONTEST_PUNTI 770\r\n"
-    "CONTEST_MEDIA 280\r\nCONTEST_ODX_CALL ZZ9XA\r\nCONTEST_ODX_LOC JN61FV\r\nCONTEST_ODX_QRB  "
-    "350\r\n"
-    "CONTEST_IQRP 1\r\nCONTEST_MDC 0\r\n"
+    "CONTEST_MEDIA 280\r\nCONTEST_ODX_CALL ZZ9XA\r\nCONTEST_ODX_LOC JN61FV\r\n"
+    "CONTEST_ODX_QRB  350\r\nCONTEST_IQRP 1\r\nCONTEST_MDC 0\r\n"
     "LISTA_QSO 001   19/07/20   07.20   144Mhz   SSB   ZZ9XA       59-005   JN61FV   \r\n"
     "LISTA_QSO 002   19/07/20   07.24   144Mhz   SSB   ZZ9XB       59-011   JN71AA   I003\r\n"
     "LISTA_QSO \r\n"
@@ -32,9 +28,7 @@ constexpr const char* kPartialState =
     "QSO_EDI \r\n";
 
 struct Program : zelora::testing::UiProgram {
-    QString main_label(const char* name) const {
-        return find<QLabel>(WindowId::main_log, name)->text();
-    }
+    QString label(const char* name) const { return find<QLabel>(WindowId::main_log, name)->text(); }
     QString log() const {
         return find<QPlainTextEdit>(WindowId::main_log, "Text12")->toPlainText();
     }
@@ -45,64 +39,50 @@ struct Program : zelora::testing::UiProgram {
 class StartupTest : public QObject {
     Q_OBJECT
   private slots:
-    void theFourStartingSituations_data() {
-        QTest::addColumn<bool>("profile");
-        QTest::addColumn<bool>("partial_state");
-        QTest::addColumn<bool>("main_shown");
-        QTest::addColumn<bool>("station_shown");
-        QTest::addColumn<bool>("start_shown");
-        QTest::newRow("profile and contest") << true << true << false << false << true;
-        QTest::newRow("profile only") << true << false << true << false << false;
-        QTest::newRow("nothing") << false << false << false << true << false;
-        QTest::newRow("contest only") << false << true << false << true << true;
-    }
-
     void theFourStartingSituations() {
-        QFETCH(bool, profile);
-        QFETCH(bool, partial_state);
-        QFETCH(bool, main_shown);
-        QFETCH(bool, station_shown);
-        QFETCH(bool, start_shown);
-        Program program;
-        if (profile) program.fake.dir.write("config.txt", kStationFile);
-        if (partial_state) program.fake.dir.write("parziale.db", kPartialState);
-        program.windows.start_program();
-        QCOMPARE(program.shown(WindowId::main_log), main_shown);
-        QCOMPARE(program.shown(WindowId::station), station_shown);
-        QCOMPARE(program.shown(WindowId::start), start_shown);
-        QCOMPARE(program.fake.dir.read("parziale.db"),
-                 std::string(partial_state ? kPartialState : ""));
+        // config.txt, parziale.db -> main window, station window, start dialog shown.
+        const bool rows[][5] = {{true, true, false, false, true},
+                                {true, false, true, false, false},
+                                {false, false, false, true, false},
+                                {false, true, false, true, true}};
+        for (const auto& row : rows) {
+            Program program;
+            if (row[0]) program.fake.dir.write("config.txt", kStationFile);
+            if (row[1]) program.fake.dir.write("parziale.db", kPartialState);
+            program.windows.start_program();
+            QCOMPARE(program.shown(WindowId::main_log), row[2]);
+            QCOMPARE(program.shown(WindowId::station), row[3]);
+            QCOMPARE(program.shown(WindowId::start), row[4]);
+            QCOMPARE(program.fake.dir.read("parziale.db"),
+                     std::string(row[1] ? kPartialState : ""));
+            if (!row[4]) continue;
+            program.views.view(WindowId::start)->close();  // its close box
+            QVERIFY(!program.windows.is_open(WindowId::start));
+            QCOMPARE(program.windows.finished(), !row[3]);  // unless the station window is left
+        }
     }
 
-    void continuingOnLineRestoresTheContest() {
+    // "Continua Contest" on-line, then back to the start dialog and a new contest.
+    void continuingThenBackToStartAndANewContest() {
         Program program;
         program.fake.dir.write("config.txt", kStationFile);
         program.fake.dir.write("parziale.db", kPartialState);
         program.windows.start_program();
         program.click(WindowId::start, "Command1");
-
         QVERIFY(!program.windows.is_open(WindowId::start));
         QVERIFY(program.shown(WindowId::main_log));
         QCOMPARE(program.log().count('\n'), 1);
         QVERIFY(program.log().endsWith(QStringLiteral("JN71AA   I003")));
-        QCOMPARE(program.main_label("Label25"), QStringLiteral("770"));
-        QCOMPARE(program.main_label("Label29"), QStringLiteral(" 350"));
-        QCOMPARE(program.main_label("Label46"), QStringLiteral("on-line"));
+        QCOMPARE(program.label("Label25"), QStringLiteral("770"));
+        QCOMPARE(program.label("Label29"), QStringLiteral(" 350"));
+        QCOMPARE(program.label("Label46"), QStringLiteral("on-line"));
         QCOMPARE(program.find<QLineEdit>(WindowId::main_log, "Text1")->text(),
                  QStringLiteral("003"));
         QCOMPARE(program.find<QLineEdit>(WindowId::main_log, "Text2")->text(),
                  QStringLiteral("19/07/20"));
-    }
 
-    void backToStartSavesAndTheNextContestStartsFromTheStationWindow() {
-        Program program;
-        program.fake.dir.write("config.txt", kStationFile);
-        program.fake.dir.write("parziale.db", kPartialState);
-        program.windows.start_program();
-        program.click(WindowId::start, "Command1");
         program.fake.dir.write("parziale.db", "stale");
         program.click(WindowId::main_log, "Command10");
-
         QVERIFY(!program.windows.is_open(WindowId::main_log));
         QVERIFY(program.shown(WindowId::start));
         QCOMPARE(program.fake.dir.read("parziale.db"), std::string(kPartialState));
@@ -112,45 +92,27 @@ class StartupTest : public QObject {
         QTest::keyClicks(program.find<QLineEdit>(WindowId::station, "Text1"), "zz9qx");
         QTest::keyClicks(program.find<QLineEdit>(WindowId::station, "Text2"), "jn81gd");
         program.click(WindowId::station, "Command1");
-
         // The main window loads again: the saved contest is offered once more, the log is new.
         QVERIFY(program.shown(WindowId::main_log));
         QVERIFY(program.shown(WindowId::start));
         QCOMPARE(program.log(), QString());
-        QCOMPARE(program.main_label("Label19"), QStringLiteral("0"));
-    }
-
-    void administratorAccount_data() {
-        QTest::addColumn<QByteArray>("profile");
-        QTest::addColumn<QString>("account");
-        QTest::newRow("administrator") << QByteArray(kAdministratorStationFile) << "Admin";
-        QTest::newRow("lower case") << QByteArray(kAdministratorStationFile).toLower() << "User";
-        QTest::newRow("operator") << QByteArray(kStationFile) << "User";
+        QCOMPARE(program.label("Label19"), QStringLiteral("0"));
     }
 
     void administratorAccount() {
-        QFETCH(QByteArray, profile);
-        QFETCH(QString, account);
-        Program program;
-        program.fake.dir.write("config.txt", profile.toStdString());
-        program.windows.start_program();
-        QCOMPARE(program.main_label("Label47"), account);
-        auto* administration = program.find<QAbstractButton>(WindowId::main_log, "Command11");
-        QCOMPARE(administration->isVisible(), account == "Admin");
-        if (account != "Admin") return;
-        program.click(WindowId::main_log, "Command11");
-        QVERIFY(program.shown(WindowId::admin));
-    }
-
-    void exitClosesEveryWindowAndEndsTheProgram() {
-        Program program;
-        program.fake.dir.write("config.txt", kStationFile);
-        program.windows.start_program();
-        program.windows.award().set_visible(true);
-        program.click(WindowId::main_log, "Command3");
-        QVERIFY(program.windows.finished());
-        QVERIFY(!program.windows.any_open());
-        QVERIFY(!program.views.view(WindowId::award));
+        for (const char* profile : {"Call = ZZ9AAB\r\n", kStationFile}) {
+            Program program;
+            program.fake.dir.write("config.txt", profile);
+            program.windows.start_program();
+            const bool admin = profile != kStationFile;
+            QCOMPARE(program.label("Label47"),
+                     admin ? QStringLiteral("Admin") : QStringLiteral("User"));
+            auto* administration = program.find<QAbstractButton>(WindowId::main_log, "Command11");
+            QCOMPARE(administration->isVisible(), admin);
+            if (!admin) continue;
+            program.click(WindowId::main_log, "Command11");
+            QVERIFY(program.shown(WindowId::admin));
+        }
     }
 };
 
