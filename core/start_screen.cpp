@@ -24,9 +24,7 @@ void StartScreen::Command2_Click() {
 }
 
 void StartScreen::Form_Close() {
-    WindowSet& set = windows();
-    set.close(WindowId::start);
-    if (!set.any_visible()) set.quit();
+    windows().leave(WindowId::start);
 }
 
 }  // namespace zelora

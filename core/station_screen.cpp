@@ -54,10 +54,7 @@ void StationScreen::Command1_Click() {
 }
 
 void StationScreen::Command2_Click() {
-    WindowSet& set = windows();
-    set.close(WindowId::station);
-    // Left at start-up with the main window still hidden: nothing would be left to use.
-    if (!set.any_visible()) set.quit();
+    windows().leave(WindowId::station);
 }
 
 }  // namespace zelora

@@ -82,6 +82,11 @@ bool WindowSet::any_open() const {
     return false;
 }
 
+void WindowSet::leave(WindowId id) {
+    close(id);
+    if (!any_visible()) quit();
+}
+
 void WindowSet::quit() {
     if (finished_) return;
     finished_ = true;

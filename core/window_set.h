@@ -65,6 +65,11 @@ class WindowSet {
     // ends. A reaction that closes its own window does so as its last step.
     void close(WindowId id);
 
+    // The operator leaves a window: it closes, and when nothing is left on screen (a window
+    // left at start-up while the main window is still hidden) the program ends, instead of
+    // running on invisibly.
+    void leave(WindowId id);
+
     // Ends the program: every window is closed without its unload reaction.
     void quit();
     bool finished() const { return finished_; }

@@ -32,14 +32,6 @@ QLabel* caption(const QString& text) {
     return new QLabel(text);
 }
 
-QLabel* value_label() {
-    auto* label = new QLabel;
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
 QToolButton* picture_button(const QIcon& icon, const QString& tooltip, const char* name) {
     auto* button = new QToolButton;
     button->setIcon(icon);
@@ -205,14 +197,30 @@ QWidget* MainLogWindow::make_entry_row() {
         {&screen_.Label12, "Label12"}, {&screen_.Label13, "Label13"},
         {&screen_.Label16, "Label16"}, {&screen_.Label14, "Label14"},
         {&screen_.Label15, "Label15"}, {&screen_.Label17, "Label17"}};
-    for (const auto& [control, name] : labels) {
-        QLabel* label = value_label();
-        label->setObjectName(name);
-        bind(label, *control);
-        distance->addWidget(label);
-    }
+    for (const auto& [control, name] : labels) distance->addWidget(value_label(*control, name));
     distance->addStretch();
     grid->addLayout(distance, 2, 5, 1, column - 4);
+    return row;
+}
+
+QLabel* MainLogWindow::value_label(Control& control, const char* name) {
+    auto* label = new QLabel;
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    label->setObjectName(name);
+    bind(label, control);
+    return label;
+}
+
+int MainLogWindow::add_rows(QGridLayout* grid, int value_columns,
+                            std::initializer_list<CaptionedValue> rows) {
+    int row = 0;
+    for (const CaptionedValue& value : rows) {
+        grid->addWidget(caption(QString::fromUtf8(value.caption)), row, 0);
+        grid->addWidget(value_label(value.control, value.name), row, 1, 1, value_columns);
+        ++row;
+    }
     return row;
 }
 
@@ -220,26 +228,17 @@ QWidget* MainLogWindow::make_station_frame() {
     auto* frame = new QGroupBox(QStringLiteral("Stazione"));
     frame->setObjectName("Frame2");
     auto* grid = new QGridLayout(frame);
-    const std::tuple<const char*, Control*, const char*> rows[] = {
-        {"Call:", &screen_.Label39, "Label39"},     {"Locatore:", &screen_.Label40, "Label40"},
-        {"I-QRP:", &screen_.Label41, "Label41"},    {"MQC:", &screen_.Label42, "Label42"},
-        {"Modalità:", &screen_.Label46, "Label46"}, {"Account:", &screen_.Label47, "Label47"},
-    };
-    int row = 0;
-    for (const auto& [text, control, name] : rows) {
-        QLabel* value = value_label();
-        value->setObjectName(name);
-        bind(value, *control);
-        grid->addWidget(caption(QString::fromUtf8(text)), row, 0);
-        grid->addWidget(value, row, 1, 1, 2);
-        ++row;
-    }
+    const int row = add_rows(grid, 2,
+                             {{"Call:", screen_.Label39, "Label39"},
+                              {"Locatore:", screen_.Label40, "Label40"},
+                              {"I-QRP:", screen_.Label41, "Label41"},
+                              {"MQC:", screen_.Label42, "Label42"},
+                              {"Modalità:", screen_.Label46, "Label46"},
+                              {"Account:", screen_.Label47, "Label47"}});
     auto* award_caption = caption(QStringLiteral("Award:"));
     award_caption->setObjectName("Label53");
-    QLabel* award = value_label();
-    award->setObjectName("Label54");
+    QLabel* award = value_label(screen_.Label54, "Label54");
     award->setStyleSheet(QStringLiteral("color: #a8001c;"));
-    bind(award, screen_.Label54);
     auto* picture = picture_button(award_icon(), QStringLiteral("I.Q.C.A. Award"), "Picture3");
     picture->setAutoRaise(true);
     bind_visibility(picture, screen_.Picture3);
@@ -254,35 +253,21 @@ QWidget* MainLogWindow::make_contest_frame() {
     auto* frame = new QGroupBox(QStringLiteral("Contest"));
     frame->setObjectName("Frame1");
     auto* grid = new QGridLayout(frame);
-    const std::tuple<const char*, Control*, const char*> rows[] = {
-        {"QSO:", &screen_.Label19, "Label19"},
-        {"QRB:", &screen_.Label21, "Label21"},
-        {"Moltiplicatori:", &screen_.Label23, "Label23"},
-        {"Punti:", &screen_.Label25, "Label25"},
-        {"Media:", &screen_.Label44, "Label44"},
-        {"I-QRP:", &screen_.Label51, "Label51"},
-        {"MQC:", &screen_.Label52, "Label52"},
-    };
-    int row = 0;
-    for (const auto& [text, control, name] : rows) {
-        QLabel* value = value_label();
-        value->setObjectName(name);
-        bind(value, *control);
-        grid->addWidget(caption(QString::fromUtf8(text)), row, 0);
-        grid->addWidget(value, row, 1, 1, 3);
-        ++row;
-    }
+    const int row = add_rows(grid, 3,
+                             {{"QSO:", screen_.Label19, "Label19"},
+                              {"QRB:", screen_.Label21, "Label21"},
+                              {"Moltiplicatori:", screen_.Label23, "Label23"},
+                              {"Punti:", screen_.Label25, "Label25"},
+                              {"Media:", screen_.Label44, "Label44"},
+                              {"I-QRP:", screen_.Label51, "Label51"},
+                              {"MQC:", screen_.Label52, "Label52"}});
     grid->addWidget(caption(QStringLiteral("ODX:")), row, 0);
     const std::pair<Control*, const char*> odx[] = {{&screen_.Label27, "Label27"},
                                                     {&screen_.Label28, "Label28"},
                                                     {&screen_.Label29, "Label29"}};
     int column = 1;
-    for (const auto& [control, name] : odx) {
-        QLabel* value = value_label();
-        value->setObjectName(name);
-        bind(value, *control);
-        grid->addWidget(value, row, column++);
-    }
+    for (const auto& [control, name] : odx)
+        grid->addWidget(value_label(*control, name), row, column++);
     auto* km = caption(QStringLiteral("Km"));
     km->setObjectName("Label30");
     grid->addWidget(km, row, column);

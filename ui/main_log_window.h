@@ -1,10 +1,13 @@
 #pragma once
 
+#include <initializer_list>
 #include <vector>
 
 #include "core/main_log_screen.h"
 #include "ui/window_view.h"
 
+class QGridLayout;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -25,6 +28,13 @@ class MainLogWindow : public WindowView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // A caption and the control it names: one row of a frame.
+    struct CaptionedValue {
+        const char* caption;
+        Control& control;
+        const char* name;
+    };
+
     void close_box() override { screen_.Command3_Click(); }
     QWidget* make_heading();
     QWidget* make_entry_row();
@@ -33,6 +43,10 @@ class MainLogWindow : public WindowView {
     QWidget* make_pointing();
     QWidget* make_buttons();
     QLineEdit* entry_box(Control& control, const char* name, int characters);
+    // A bold label showing `control`.
+    QLabel* value_label(Control& control, const char* name);
+    // Caption and value rows from the top of `grid`; the first row left free.
+    int add_rows(QGridLayout* grid, int value_columns, std::initializer_list<CaptionedValue> rows);
     void show_pointing();
 
     MainLogScreen& screen_;
