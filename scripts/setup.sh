@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs everything the program, its tests and benchmarks need on Debian 12.
+# Installs what the program, its tests and benchmarks need on Debian 12, if missing.
 set -euo pipefail
 packages=(g++ cmake make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth fonts-dejavu-core)
+          fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
