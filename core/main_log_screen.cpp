@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "core/award_screen.h"
 #include "core/files.h"
@@ -26,11 +27,8 @@ constexpr std::array<const char*, 3> kAdministratorCallsigns{"ZZ9AAA", "ZZ9AAB",
 // A ";" would shift every later field of the EDI record, and line breaks or other control
 // characters would break the log's columns: no entry box takes them.
 std::string without_separators(std::string text) {
-    std::erase_if(text, [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return c == ';' || byte < 0x20 || byte == 0x7F;
-    });
-    return text;
+    std::erase(text, ';');
+    return without_control_characters(std::move(text));
 }
 
 bool is_digit(char c) {

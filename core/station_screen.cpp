@@ -1,7 +1,5 @@
 #include "core/station_screen.h"
 
-#include <string>
-
 #include "core/files.h"
 #include "core/main_log_screen.h"
 #include "core/station_profile.h"
@@ -10,22 +8,10 @@
 #include "geo/bearing_calculator_screen.h"
 
 namespace zelora {
-namespace {
-
-// config.txt holds one value a line: a line break or other control character typed into a box
-// would split its value over lines that load as something else.
-std::string without_control_characters(std::string text) {
-    std::erase_if(text, [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte < 0x20 || byte == 0x7F;
-    });
-    return text;
-}
-
-}  // namespace
 
 StationScreen::StationScreen(WindowSet& windows) : Window(windows) {
     for (Control* box : {&Text1, &Text2, &Text3, &Text4}) {
+        // config.txt holds one value a line: a line break would split it into other keys.
         box->input_filter = without_control_characters;
     }
     for (Control* box : {&Text1, &Text2}) {

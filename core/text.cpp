@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace zelora {
 namespace {
@@ -114,6 +115,14 @@ std::string to_upper(std::string text) {
             c = static_cast<char>(0x9F);  // ÿ
         }
     }
+    return text;
+}
+
+std::string without_control_characters(std::string text) {
+    std::erase_if(text, [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
     return text;
 }
 

@@ -26,6 +26,9 @@ std::string pad_serial(std::string text);
 // Windows-1252 upper case (ASCII and the accented Latin letters).
 std::string to_upper(std::string text);
 
+// The text without control characters (line breaks, tabs, DEL): one box, one line of a file.
+std::string without_control_characters(std::string text);
+
 // 1-based piece of a text: at most `length` characters from `start`, fewer when it ends first.
 std::string mid(std::string_view text, std::size_t start, std::size_t length = std::string::npos);
 

@@ -121,8 +121,7 @@ TEST(BearingCalculator, WrongOwnLocatorIsEmptiedAndATooLongOneToldOnce) {
         calc.c.SetLocator2("JN45LL");  // fails on the empty own locator
         calc.c.Command1_Click();
         const std::vector<testing::ShownMessage> notice{
-            {"Zelora VHF qrp Test", "Il locatore della stazione deve avere 6 caratteri",
-             MessageIcon::information}};
+            testing::information("Il locatore della stazione deve avere 6 caratteri")};
         EXPECT_EQ(calc.fake.messages.shown, told ? notice : std::vector<testing::ShownMessage>{});
         EXPECT_EQ(calc.fields(), (Fields{"", "", kError, "0", "1", "0"}));
 

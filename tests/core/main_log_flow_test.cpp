@@ -62,11 +62,9 @@ class MainLogFlow : public ::testing::Test, protected Session {
   protected:
     // The messages since the last call were these texts, as information boxes.
     void expect_told(const std::vector<std::string>& texts) {
-        EXPECT_EQ(fake.messages.texts(), texts);
-        for (const auto& shown : fake.messages.shown) {
-            EXPECT_EQ(shown.title, "Zelora VHF qrp Test");
-            EXPECT_EQ(shown.icon, MessageIcon::information);
-        }
+        std::vector<testing::ShownMessage> boxes;
+        for (const std::string& text : texts) boxes.push_back(testing::information(text));
+        EXPECT_EQ(fake.messages.shown, boxes);
         fake.messages.shown.clear();
     }
 };
@@ -378,9 +376,8 @@ TEST_F(MainLogFlow, PartialStateIsWrittenAfterEveryQso) {
 TEST_F(MainLogFlow, PartialStateWriteFailureIsToldOnceAndKeepsTheOldFile) {
     fake.dir.block("parziale.db");
     for (const char* call : {"ZZ9XA", "ZZ9XB", "ZZ9XC"}) log({call, "JN61FV", ""});
-    const testing::ShownMessage failure{
-        "Zelora VHF qrp Test", "Impossibile scrivere il file " + fake.dir.file("parziale.db"),
-        MessageIcon::critical};
+    const testing::ShownMessage failure =
+        testing::critical("Impossibile scrivere il file " + fake.dir.file("parziale.db"));
     EXPECT_EQ(fake.messages.shown, std::vector<testing::ShownMessage>{failure});
     EXPECT_EQ(fake.dir.read("parziale.db/keep"), "x");
     EXPECT_EQ(main().Text12.size(), 3u);

@@ -15,7 +15,9 @@
 namespace zelora {
 namespace {
 
+using testing::critical;
 using testing::FakePlatform;
+using testing::information;
 using testing::ShownMessage;
 using Shown = std::vector<ShownMessage>;
 // I-QRP box, MQC box, I-QRP count, MQC count, list choice, next number, add field.
@@ -23,13 +25,6 @@ using Fields = std::vector<std::string>;
 
 const std::string kAdded = "Utente aggiunto con successo nel database";
 const std::string kRefused = "L'Utente non pu\xF2 essere aggiunto poiche' gia' presente";
-
-ShownMessage information(const std::string& text) {
-    return {kMessageTitle, text, MessageIcon::information};
-}
-ShownMessage critical(const std::string& text, const std::string& path) {
-    return {kMessageTitle, text + path, MessageIcon::critical};
-}
 
 // The member-list window (Form11) over a program directory prepared before it opens.
 class MemberListWindow : public ::testing::Test {
@@ -186,7 +181,7 @@ TEST_F(MemberListWindow, AFailedWriteLosesNothingAndCanBeRepeated) {
     screen().Combo1.set("I-QRP");
     screen().Command3_Click();  // the second file fails
     const std::string cannot = "Impossibile scrivere il file ";
-    EXPECT_EQ(shown(), (Shown{critical(cannot, iqrp_path), critical(cannot, mqc_path)}));
+    EXPECT_EQ(shown(), (Shown{critical(cannot + iqrp_path), critical(cannot + mqc_path)}));
     EXPECT_EQ(state(), (Fields{"A#1\r\n", "", "1", "0", "I-QRP", "2", "ZZ9XA"}));
     EXPECT_EQ(fake.dir.read(kMqcFileName + std::string("/keep")), "x");
     EXPECT_FALSE(fake.dir.exists(kMqcFileName + std::string(".tmp")));
@@ -202,7 +197,7 @@ TEST_F(MemberListWindow, AFailedWriteLosesNothingAndCanBeRepeated) {
 TEST_F(MemberListWindow, AListUnreadableAtOpeningIsNeverOverwritten) {
     fake.dir.write(kIqrpFileName, "A#1\r\n");
     fake.dir.block(kMqcFileName);
-    const Shown read_notice{critical("Impossibile leggere il file ", fake.dir.file(kMqcFileName))};
+    const Shown read_notice{critical("Impossibile leggere il file " + fake.dir.file(kMqcFileName))};
     EXPECT_EQ(screen().Text4.text(), "0");
     EXPECT_EQ(shown(), read_notice);
     for (const char* choice : {"I-QRP", "MQC"}) {

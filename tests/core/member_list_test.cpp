@@ -67,10 +67,8 @@ TEST(LookedUpMember, ReadsTheFilesAnewAndAnUnreadableListCountsAsEmpty) {
     std::filesystem::remove(fake.dir.file(kIqrpFileName));
     fake.dir.block(kIqrpFileName);
     EXPECT_EQ(looked_up_member(fake.platform(), "ZZ9XA", "I001"), "M045");
-    const testing::ShownMessage read_notice{
-        kMessageTitle, "Impossibile leggere il file " + fake.dir.file(kIqrpFileName),
-        MessageIcon::critical};
-    EXPECT_EQ(fake.messages.shown, std::vector{read_notice});
+    EXPECT_EQ(fake.messages.shown, std::vector{testing::critical("Impossibile leggere il file " +
+                                                                 fake.dir.file(kIqrpFileName))});
 }
 
 }  // namespace

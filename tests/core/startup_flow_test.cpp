@@ -22,6 +22,7 @@ namespace {
 
 constexpr const char* kConfig =
     "Call = ZZ9QX\r\nLocator = JN81GD\r\nIQRP = 003\r\nMDC = 045\r\n\r\n";
+using testing::critical;
 using testing::texts;
 using Strings = std::vector<std::string>;
 
@@ -77,9 +78,6 @@ class StartupFlow : public ::testing::Test {
         station.Text3.set(iqrp);
         station.Text4.set(mqc);
         station.Command1_Click();
-    }
-    testing::ShownMessage critical(const std::string& text) const {
-        return {"Zelora VHF qrp Test", text, MessageIcon::critical};
     }
 
     testing::FakePlatform fake;
