@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "core/window_set.h"
+#include "core/main_log_screen.h"
 #include "ui/qt_platform.h"
 #include "ui/window_views.h"
 
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     zelora::WindowSet windows({clock, messages, zelora::ui::executable_directory()});
     zelora::ui::WindowViews views(windows);
 
-    windows.start_program();
+    zelora::start_program(windows);
     if (windows.finished()) return 0;
     const int status = QApplication::exec();
     windows.quit();

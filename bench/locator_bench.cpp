@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "core/window_set.h"
+#include "base/window_set.h"
 #include "geo/bearing_calculator_screen.h"
 #include "geo/locator_math.h"
 #include "tests/support/fakes.h"
@@ -17,7 +17,7 @@ BENCHMARK(BM_LocatorMath);
 void BM_LocatorThroughWindow(benchmark::State& state) {
     zelora::testing::FakePlatform fake;
     zelora::WindowSet windows{fake.platform()};
-    auto& calculator = windows.calculator();
+    auto& calculator = windows.get<zelora::BearingCalculatorScreen>();
     bool flip = false;
     for (auto _ : state) {
         flip = !flip;

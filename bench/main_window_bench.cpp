@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "base/window_set.h"
 #include "core/main_log_screen.h"
 #include "core/start_screen.h"
-#include "core/window_set.h"
 #include "tests/support/fakes.h"
 
 namespace {
@@ -36,8 +36,8 @@ struct Contest {
     }
     static zelora::MainLogScreen& start(FakePlatform& fake, zelora::WindowSet& windows) {
         fake.dir.write("config.txt", kStationFile);
-        windows.start_program();
-        return windows.main_log();
+        start_program(windows);
+        return windows.get<zelora::MainLogScreen>();
     }
 };
 
@@ -63,9 +63,10 @@ void BM_ContinueContest(benchmark::State& state) {
         fake.dir.write("config.txt", kStationFile);
         fake.dir.write("parziale.db", file);
         zelora::WindowSet windows(fake.platform());
-        windows.start_program();
-        windows.start().Command1_Click();  // "Continua Contest"
-        if (windows.main_log().Text12.size() != static_cast<std::size_t>(state.range(0))) {
+        start_program(windows);
+        windows.get<zelora::StartScreen>().Command1_Click();  // "Continua Contest"
+        if (windows.get<zelora::MainLogScreen>().Text12.size() !=
+            static_cast<std::size_t>(state.range(0))) {
             state.SkipWithError("the contest was not restored");
         }
     }

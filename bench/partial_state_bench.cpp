@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "base/files.h"
+#include "base/text.h"
 #include "core/contest_totals.h"
-#include "core/files.h"
 #include "core/qso_lines.h"
-#include "core/text.h"
 #include "store/partial_state_file.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "core/award_screen.h"
 
-#include "core/window_set.h"
+#include "base/window_set.h"
 
 namespace zelora {
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/window.h"
+#include "base/window.h"
+#include "base/window_id.h"
 
 namespace zelora {
 
@@ -10,6 +11,7 @@ inline constexpr const char* kAwardRulesAddress = "https://www.zelora-qrp.exampl
 // The award window (Form9, "I-QRP Club Awars").
 class AwardScreen : public Window {
   public:
+    static constexpr WindowId kId = WindowId::award;
     explicit AwardScreen(WindowSet& windows) : Window(windows) {}
 
     void Command1_Click();  // "Chiudi"

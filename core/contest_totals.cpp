@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace zelora {
 namespace {

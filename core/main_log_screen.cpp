@@ -4,14 +4,14 @@
 #include <array>
 #include <utility>
 
+#include "base/files.h"
+#include "base/text.h"
+#include "base/window_set.h"
 #include "core/award_screen.h"
-#include "core/files.h"
 #include "core/qso_lines.h"
 #include "core/start_screen.h"
 #include "core/station_profile.h"
 #include "core/station_screen.h"
-#include "core/text.h"
-#include "core/window_set.h"
 #include "export/edi_header_screen.h"
 #include "geo/bearing_calculator_screen.h"
 #include "store/admin_screen.h"
@@ -77,7 +77,7 @@ bool MainLogScreen::online() const {
 void MainLogScreen::Form_Load() {
     set_visible(true);  // the program's first window, unless the load needs another one first
     if (!LoadStationProfile()) {
-        windows().station().set_visible(true);
+        windows().get<StationScreen>().set_visible(true);
         set_visible(false);
     }
     if (online()) {
@@ -88,7 +88,7 @@ void MainLogScreen::Form_Load() {
         Text3.set("");
     }
     if (file_exists(path_in(windows().platform().program_directory, kPartialStateFileName))) {
-        windows().start().set_visible(true);
+        windows().get<StartScreen>().set_visible(true);
         set_visible(false);
     }
     if (Label47.text() == "Admin") Command11.set_visible(true);
@@ -104,13 +104,13 @@ bool MainLogScreen::LoadStationProfile() {
         switch (entry.key) {
             case ProfileKey::callsign:
                 Label39.set(entry.value);
-                windows().edi_header().Text2.set(entry.value);
-                windows().edi_header().Text14.set(entry.value);
+                windows().get<EdiHeaderScreen>().Text2.set(entry.value);
+                windows().get<EdiHeaderScreen>().Text14.set(entry.value);
                 break;
             case ProfileKey::locator:
                 Label40.set(entry.value);
-                windows().calculator().SetLocator1(entry.value);
-                windows().edi_header().Text3.set(entry.value);
+                windows().get<BearingCalculatorScreen>().SetLocator1(entry.value);
+                windows().get<EdiHeaderScreen>().Text3.set(entry.value);
                 break;
             case ProfileKey::iqrp_number:
                 Label41.set(entry.value);
@@ -195,7 +195,7 @@ void MainLogScreen::Command4_Click() {
     qsos_.clear();
     for (const std::string& line : edi_lines) qsos_.add(qso_from_edi_line(line));
     Text12.assign(std::move(readable_lines));
-    windows().edi_header().Text1.assign(edi_lines);
+    windows().get<EdiHeaderScreen>().Text1.assign(edi_lines);
     Text14.assign(std::move(edi_lines));
 }
 
@@ -211,22 +211,22 @@ void MainLogScreen::Command3_Click() {
 
 void MainLogScreen::Command10_Click() {
     WindowSet& set = windows();
-    set.start().set_visible(true);
+    set.get<StartScreen>().set_visible(true);
     // Nothing of this contest may carry over into the one the start dialog begins. The
     // calculator hands a result over only when it changes, so one still holding its last
     // result would leave the reloaded window's QRB empty for that locator; the EDI body is
     // filled again by "Continua Contest" from the saved EDI log.
     set.close(WindowId::bearing_calculator);
-    if (set.is_open(WindowId::edi_header)) set.edi_header().Text1.assign({});
+    if (set.is_open(WindowId::edi_header)) set.get<EdiHeaderScreen>().Text1.assign({});
     set.close(WindowId::main_log);
 }
 
 void MainLogScreen::Command11_Click() {
-    windows().admin().set_visible(true);
+    windows().get<AdminScreen>().set_visible(true);
 }
 
 void MainLogScreen::Picture3_Click() {
-    if (Picture3.visible()) windows().award().set_visible(true);
+    if (Picture3.visible()) windows().get<AwardScreen>().set_visible(true);
 }
 
 // --- Modes and clock ------------------------------------------------------------------------
@@ -325,7 +325,7 @@ void MainLogScreen::Text9_LostFocus() {
 void MainLogScreen::Text10_Change() {
     upper_case(Text10);
     if (Text10.text().size() == 6) {
-        windows().calculator().SetLocator2(Text10.text());
+        windows().get<BearingCalculatorScreen>().SetLocator2(Text10.text());
         ShowDistanceLabels(true);
     } else {
         ShowDistanceLabels(false);
@@ -430,7 +430,7 @@ bool MainLogScreen::AcceptQso() {
     RecalculateDistance();
     const QsoRecord qso = entry();
     const std::string edi_line = edi_qso_line(qso);
-    windows().edi_header().Text1.append(edi_line);
+    windows().get<EdiHeaderScreen>().Text1.append(edi_line);
     Text12.append(qso_list_line(qso));
     Text14.append(edi_line);
     qsos_.add(qso);
@@ -444,7 +444,7 @@ bool MainLogScreen::AcceptQso() {
 void MainLogScreen::RecalculateDistance() {
     // The shown QRB may belong to another calculation (statistics, correction, own station
     // data saved since): the QSO is logged with the distance of its own locator.
-    BearingCalculatorScreen& calculator = windows().calculator();
+    BearingCalculatorScreen& calculator = windows().get<BearingCalculatorScreen>();
     calculator.SetLocator2(Text10.text());
     calculator.Calculate();
 }

@@ -3,13 +3,15 @@
 #include <functional>
 #include <string>
 
+#include "base/control.h"
+#include "base/platform.h"
+#include "base/window.h"
+#include "base/window_id.h"
+#include "base/window_set.h"
 #include "core/contest_totals.h"
-#include "core/control.h"
 #include "core/log_list.h"
-#include "core/platform.h"
 #include "core/qso_index.h"
 #include "core/qso_record.h"
-#include "core/window.h"
 #include "geo/pointing.h"
 
 namespace zelora {
@@ -24,6 +26,7 @@ inline constexpr const char* kLogSubmissionAddress = "contest@zelora-qrp.example
 // The main logging window (Form1): owner of the contest while the program runs.
 class MainLogScreen : public Window {
   public:
+    static constexpr WindowId kId = WindowId::main_log;
     explicit MainLogScreen(WindowSet& windows);
 
     // Entry row: the QSO being typed, in tab order.
@@ -145,5 +148,10 @@ class MainLogScreen : public Window {
     QsoIndex qsos_;
     bool state_save_failing_ = false;
 };
+
+// Program start: the main window loads, and shows itself unless its load hid it.
+inline void start_program(WindowSet& windows) {
+    windows.get<MainLogScreen>();
+}
 
 }  // namespace zelora

@@ -1,14 +1,14 @@
 #include "core/start_screen.h"
 
+#include "base/window_set.h"
 #include "core/main_log_screen.h"
 #include "core/station_screen.h"
-#include "core/window_set.h"
 
 namespace zelora {
 
 void StartScreen::Command1_Click() {
     WindowSet& set = windows();
-    MainLogScreen& main = set.main_log();
+    MainLogScreen& main = set.get<MainLogScreen>();
     main.Command4_Click();
     main.set_visible(true);
     main.focus(main.Text6);
@@ -18,8 +18,8 @@ void StartScreen::Command1_Click() {
 
 void StartScreen::Command2_Click() {
     WindowSet& set = windows();
-    set.station().set_visible(true);
-    if (Check1.text() == "1") set.station().Text5.set("1");
+    set.get<StationScreen>().set_visible(true);
+    if (Check1.text() == "1") set.get<StationScreen>().Text5.set("1");
     set.close(WindowId::start);
 }
 

@@ -1,13 +1,15 @@
 #pragma once
 
-#include "core/control.h"
-#include "core/window.h"
+#include "base/control.h"
+#include "base/window.h"
+#include "base/window_id.h"
 
 namespace zelora {
 
 // The start dialog (Form5): continue the saved contest or start a new one.
 class StartScreen : public Window {
   public:
+    static constexpr WindowId kId = WindowId::start;
     explicit StartScreen(WindowSet& windows) : Window(windows) {}
 
     Control Check1{"0"};  // "Modalità off-line": "1" when ticked

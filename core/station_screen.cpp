@@ -1,10 +1,10 @@
 #include "core/station_screen.h"
 
-#include "core/files.h"
+#include "base/files.h"
+#include "base/text.h"
+#include "base/window_set.h"
 #include "core/main_log_screen.h"
 #include "core/station_profile.h"
-#include "core/text.h"
-#include "core/window_set.h"
 #include "geo/bearing_calculator_screen.h"
 
 namespace zelora {
@@ -28,12 +28,12 @@ void StationScreen::Command1_Click() {
         report_write_error(platform, path);  // the window stays open with what was typed
         return;
     }
-    MainLogScreen& main = set.main_log();
+    MainLogScreen& main = set.get<MainLogScreen>();
     main.Label39.set(Text1.text());
     main.Label40.set(Text2.text());
     if (!Text3.text().empty()) main.Label41.set(Text3.text());
     if (!Text4.text().empty()) main.Label42.set(Text4.text());
-    set.calculator().SetLocator1(Text2.text());
+    set.get<BearingCalculatorScreen>().SetLocator1(Text2.text());
     main.set_visible(true);
     if (text_value(Text5.text()) == 1) main.Text15.set("1");
     set.close(WindowId::station);

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "core/control.h"
-#include "core/window.h"
+#include "base/control.h"
+#include "base/window.h"
+#include "base/window_id.h"
 
 namespace zelora {
 
@@ -9,6 +10,7 @@ namespace zelora {
 // boxes empty; "Salva" rewrites config.txt from what was typed.
 class StationScreen : public Window {
   public:
+    static constexpr WindowId kId = WindowId::station;
     explicit StationScreen(WindowSet& windows);
 
     Control Text1;       // "Nominativo": own callsign

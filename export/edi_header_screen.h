@@ -1,8 +1,9 @@
 #pragma once
 
-#include "core/control.h"
+#include "base/control.h"
+#include "base/window.h"
+#include "base/window_id.h"
 #include "core/log_list.h"
-#include "core/window.h"
 
 namespace zelora {
 
@@ -10,6 +11,7 @@ namespace zelora {
 // its body.
 class EdiHeaderScreen : public Window {
   public:
+    static constexpr WindowId kId = WindowId::edi_header;
     explicit EdiHeaderScreen(WindowSet& windows) : Window(windows) {}
 
     LogList Text1;   // EdiQsoBuffer: the EDI log's QSO lines

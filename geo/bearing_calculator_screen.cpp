@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "base/text.h"
+#include "base/window_set.h"
 #include "core/main_log_screen.h"
-#include "core/text.h"
-#include "core/window_set.h"
 #include "geo/locator_math.h"
 
 namespace zelora {
@@ -68,13 +68,13 @@ void BearingCalculatorScreen::Text5_Change() {
 }
 
 void BearingCalculatorScreen::Text6_Change() {
-    Control& qrb = windows().main_log().Label13;
+    Control& qrb = windows().get<MainLogScreen>().Label13;
     qrb.set(Text6.text());
     if (text_value(qrb.text()) == 0) qrb.set("1");
 }
 
 void BearingCalculatorScreen::Text1_Change() {
-    windows().main_log().Label15.set(Text1.text());
+    windows().get<MainLogScreen>().Label15.set(Text1.text());
 }
 
 }  // namespace zelora

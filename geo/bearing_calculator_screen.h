@@ -2,8 +2,9 @@
 
 #include <string>
 
-#include "core/control.h"
-#include "core/window.h"
+#include "base/control.h"
+#include "base/window.h"
+#include "base/window_id.h"
 
 namespace zelora {
 
@@ -14,6 +15,7 @@ struct LocatorResult;
 // the main window's QRB and QTF values.
 class BearingCalculatorScreen : public Window {
   public:
+    static constexpr WindowId kId = WindowId::bearing_calculator;
     explicit BearingCalculatorScreen(WindowSet& windows);
 
     Control Text3{"JN81GD"};  // Locator 1: the own locator

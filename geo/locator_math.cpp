@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace zelora {
 namespace {

@@ -1,6 +1,6 @@
 #include "store/admin_screen.h"
 
-#include "core/window_set.h"
+#include "base/window_set.h"
 #include "store/member_list_screen.h"
 
 namespace zelora {
@@ -10,7 +10,7 @@ void AdminScreen::Command1_Click() {
 }
 
 void AdminScreen::Command2_Click() {
-    windows().member_lists().set_visible(true);
+    windows().get<MemberListScreen>().set_visible(true);
     windows().close(WindowId::admin);
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "core/window.h"
+#include "base/window.h"
+#include "base/window_id.h"
 
 namespace zelora {
 
 // The administration window (Form10, "Zelora VHF qrp - Amministrazione").
 class AdminScreen : public Window {
   public:
+    static constexpr WindowId kId = WindowId::admin;
     explicit AdminScreen(WindowSet& windows) : Window(windows) {}
 
     void Command1_Click();  // "Chiudi"

@@ -1,7 +1,7 @@
 #include "store/member_list.h"
 
-#include "core/files.h"
-#include "core/text.h"
+#include "base/files.h"
+#include "base/text.h"
 
 namespace zelora {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/platform.h"
+#include "base/platform.h"
 
 namespace zelora {
 

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "core/files.h"
-#include "core/text.h"
-#include "core/window_set.h"
+#include "base/files.h"
+#include "base/text.h"
+#include "base/window_set.h"
 #include "store/member_list.h"
 
 namespace zelora {

@@ -2,8 +2,9 @@
 
 #include <string>
 
-#include "core/control.h"
-#include "core/window.h"
+#include "base/control.h"
+#include "base/window.h"
+#include "base/window_id.h"
 
 namespace zelora {
 
@@ -11,6 +12,7 @@ namespace zelora {
 // I-QRP and MQC member lists.
 class MemberListScreen : public Window {
   public:
+    static constexpr WindowId kId = WindowId::member_lists;
     explicit MemberListScreen(WindowSet& windows);
 
     Control Text1;            // the I-QRP list: the whole file text

@@ -1,7 +1,7 @@
 #pragma once
 // The platform for the real program: the computer's clock and Qt message boxes.
 
-#include "core/platform.h"
+#include "base/platform.h"
 
 namespace zelora::ui {
 

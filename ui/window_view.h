@@ -7,9 +7,9 @@
 #include <map>
 #include <vector>
 
-#include "core/control.h"
+#include "base/control.h"
+#include "base/window.h"
 #include "core/log_list.h"
-#include "core/window.h"
 
 class QAbstractButton;
 class QCheckBox;

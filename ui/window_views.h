@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <array>
 
-#include "core/window_set.h"
+#include "base/window_set.h"
 #include "ui/window_view.h"
 
 namespace zelora::ui {

@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
+#include "base/text.h"
+#include "base/window_set.h"
 #include "core/main_log_screen.h"
-#include "core/text.h"
-#include "core/window_set.h"
 #include "geo/locator_math.h"
 #include "support/fakes.h"
 
@@ -23,8 +23,8 @@ const char* const kError = "??????";
 // The program over fakes, recording in order each change the main window's QRB and QTF see.
 struct Calculator {
     Calculator() {
-        watch(windows.main_log().Label13, "QRB");
-        watch(windows.main_log().Label15, "QTF");
+        watch(windows.get<MainLogScreen>().Label13, "QRB");
+        watch(windows.get<MainLogScreen>().Label15, "QTF");
     }
     void watch(Control& value, const std::string& name) {
         value.on_change = [this, &value, name, own = value.on_change] {
@@ -33,14 +33,14 @@ struct Calculator {
         };
     }
     Fields fields() {
-        const MainLogScreen& m = windows.main_log();
+        const MainLogScreen& m = windows.get<MainLogScreen>();
         return {c.Text3.text(), c.Text5.text(),   c.Text6.text(),
                 c.Text1.text(), m.Label13.text(), m.Label15.text()};
     }
 
     testing::FakePlatform fake;
     WindowSet windows{fake.platform()};
-    BearingCalculatorScreen& c = windows.calculator();
+    BearingCalculatorScreen& c = windows.get<BearingCalculatorScreen>();
     HandOvers handed_over;
 };
 
@@ -200,7 +200,7 @@ TEST(BearingCalculator, ExitDiscardsTheFields) {
     calc.c.SetLocator2("JN61FV");
     calc.c.Command2_Click();
     EXPECT_FALSE(calc.windows.is_open(WindowId::bearing_calculator));
-    EXPECT_EQ(calc.windows.calculator().Text5.text(), "...");
+    EXPECT_EQ(calc.windows.get<BearingCalculatorScreen>().Text5.text(), "...");
 }
 
 }  // namespace

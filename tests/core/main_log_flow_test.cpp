@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "base/window_set.h"
 #include "core/award_screen.h"
 #include "core/main_log_screen.h"
 #include "core/station_screen.h"
-#include "core/window_set.h"
 #include "export/edi_header_screen.h"
 #include "geo/bearing_calculator_screen.h"
 #include "support/fakes.h"
@@ -32,10 +32,10 @@ struct Qso {
 struct Session {
     Session() {
         fake.dir.write("config.txt", "Call = ZZ9QX\r\nLocator = JN81GD\r\n");
-        windows.start_program();
+        start_program(windows);
         fake.messages.shown.clear();
     }
-    M& main() { return windows.main_log(); }
+    M& main() { return windows.get<MainLogScreen>(); }
 
     // Types the entry row box by box as the operator tabs through it.
     void type(const Qso& qso) {
@@ -263,7 +263,7 @@ TEST_F(MainLogFlow, AcceptedQsoGoesIntoAllThreeListsByteForByte) {
         "200719;0720;ZZ9XA;1;59;001;59;005;I003;JN81GD;1;;;;\r\n"
         "200719;0720;ZZ9XAB;0;599;002;599;011;;JN61FV;350;;;;\r\n";
     EXPECT_EQ(m.Text14.text(), edi);
-    EXPECT_EQ(windows.edi_header().Text1.text(), edi);
+    EXPECT_EQ(windows.get<EdiHeaderScreen>().Text1.text(), edi);
     EXPECT_EQ(m.Text1.text(), "003");
     EXPECT_EQ(m.focused(), &m.Text6);
     EXPECT_FALSE(m.Line2.visible);
@@ -295,7 +295,7 @@ TEST_F(MainLogFlow, TotalsFollowTheScoringRule) {
 TEST_F(MainLogFlow, LoggedDistanceIsThatOfTheQsosOwnLocator) {
     M& m = main();
     type({"ZZ9XA", "JN61FV", ""});
-    windows.calculator().SetLocator2("JN45LL");  // another calculation meanwhile
+    windows.get<BearingCalculatorScreen>().SetLocator2("JN45LL");  // another calculation meanwhile
     EXPECT_EQ(m.Label13.text(), " 778");
     m.Command1_Click();
     EXPECT_EQ(m.Text14.text(), "200719;0720;ZZ9XA;1;59;001;59;005;;JN61FV;350;;;;\r\n");
@@ -304,7 +304,7 @@ TEST_F(MainLogFlow, LoggedDistanceIsThatOfTheQsosOwnLocator) {
     // New own station data saved after the locator was typed: the QSO is now in the own square.
     type({"ZZ9XB", "JN45LL", ""});
     EXPECT_EQ(m.Label13.text(), " 778");
-    StationScreen& station = windows.station();
+    StationScreen& station = windows.get<StationScreen>();
     station.Text1.set("ZZ9QX");
     station.Text2.set("JN45LL");
     station.Command1_Click();
@@ -350,7 +350,7 @@ TEST_F(MainLogFlow, AwardFromThe25thIqrpMember) {
     EXPECT_TRUE(m.Picture3.visible());
     EXPECT_TRUE(m.Label54.visible());
     m.Picture3_Click();
-    EXPECT_TRUE(windows.award().visible());
+    EXPECT_TRUE(windows.get<AwardScreen>().visible());
 }
 
 TEST_F(MainLogFlow, PartialStateIsWrittenAfterEveryQso) {

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/window_set.h"
+#include "base/window_set.h"
 #include "store/admin_screen.h"
 #include "store/member_list.h"
 #include "support/fakes.h"
@@ -29,7 +29,7 @@ const std::string kRefused = "L'Utente non pu\xF2 essere aggiunto poiche' gia' p
 // The member-list window (Form11) over a program directory prepared before it opens.
 class MemberListWindow : public ::testing::Test {
   protected:
-    MemberListScreen& screen() { return windows.member_lists(); }
+    MemberListScreen& screen() { return windows.get<MemberListScreen>(); }
     Shown& shown() { return fake.messages.shown; }
     std::string file(const char* name) { return fake.dir.read(name); }
     Fields state() {
@@ -214,7 +214,7 @@ TEST_F(MemberListWindow, AListUnreadableAtOpeningIsNeverOverwritten) {
 TEST(AdminWindow, ChiudiClosesOnlyItself) {
     FakePlatform fake;
     WindowSet windows{fake.platform()};
-    windows.admin().Command1_Click();
+    windows.get<AdminScreen>().Command1_Click();
     EXPECT_FALSE(windows.is_open(WindowId::admin));
     EXPECT_FALSE(windows.is_open(WindowId::member_lists));
 }

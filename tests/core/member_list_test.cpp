@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/files.h"
+#include "base/files.h"
 #include "support/fakes.h"
 
 namespace zelora {

@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include "base/window_set.h"
 #include "core/award_screen.h"
 #include "core/main_log_screen.h"
 #include "core/start_screen.h"
 #include "core/station_screen.h"
-#include "core/window_set.h"
 #include "export/edi_header_screen.h"
 #include "geo/bearing_calculator_screen.h"
 #include "store/admin_screen.h"
@@ -32,10 +32,10 @@ class StartupFlow : public ::testing::Test {
     WindowSet& run() {
         windows.reset();
         windows = std::make_unique<WindowSet>(fake.platform());
-        windows->start_program();
+        start_program(*windows);
         return *windows;
     }
-    MainLogScreen& main() { return windows->main_log(); }
+    MainLogScreen& main() { return windows->get<MainLogScreen>(); }
     bool open(WindowId id) const { return windows->is_open(id); }
     bool shown(WindowId id) const { return open(id) && windows->find(id)->visible(); }
 
@@ -61,10 +61,10 @@ class StartupFlow : public ::testing::Test {
         saved_edi = main().Text14.text();
         saved_totals = main().totals();
         std::filesystem::remove(fake.dir.file("parziale.db"));
-        windows->edi_header().set_visible(true);
-        windows->award().set_visible(true);
-        windows->admin().set_visible(true);
-        windows->station();
+        windows->get<EdiHeaderScreen>().set_visible(true);
+        windows->get<AwardScreen>().set_visible(true);
+        windows->get<AdminScreen>().set_visible(true);
+        windows->get<StationScreen>();
         main().Command3_Click();
         ASSERT_TRUE(windows->finished());
         ASSERT_FALSE(windows->any_open());
@@ -72,7 +72,7 @@ class StartupFlow : public ::testing::Test {
     // Types the station data and presses "Salva".
     void save_station(const std::string& callsign, const std::string& locator,
                       const std::string& iqrp = "", const std::string& mqc = "") {
-        StationScreen& station = windows->station();
+        StationScreen& station = windows->get<StationScreen>();
         station.Text1.set(callsign);
         station.Text2.set(locator);
         station.Text3.set(iqrp);
@@ -88,10 +88,11 @@ class StartupFlow : public ::testing::Test {
 
 TEST_F(StartupFlow, LoadShowsTheProfileAndTheUtcClockThenSwitchModeBothWays) {
     fake.dir.write("config.txt", kConfig);
-    MainLogScreen& m = run().main_log();
-    const EdiHeaderScreen& edi = windows->edi_header();
-    EXPECT_EQ(texts({&m.Label39, &m.Label40, &m.Label41, &m.Label42, &windows->calculator().Text3,
-                     &edi.Text2, &edi.Text14, &edi.Text3}),
+    MainLogScreen& m = run().get<MainLogScreen>();
+    const EdiHeaderScreen& edi = windows->get<EdiHeaderScreen>();
+    EXPECT_EQ(texts({&m.Label39, &m.Label40, &m.Label41, &m.Label42,
+                     &windows->get<BearingCalculatorScreen>().Text3, &edi.Text2, &edi.Text14,
+                     &edi.Text3}),
               (Strings{"ZZ9QX", "JN81GD", "003", "045", "JN81GD", "ZZ9QX", "ZZ9QX", "JN81GD"}));
     // The fake's UTC; local time is 09.20.
     EXPECT_EQ(texts({&m.Text2, &m.Text3, &m.Text15, &m.Label46}),
@@ -120,12 +121,14 @@ TEST_F(StartupFlow, SalvaWritesTheProfileAndBringsUpTheMainWindow) {
               "Call = ZZ9QX\r\nLocator = JN61FV\r\nIQRP = 003\r\nMDC = \r\n\r\n");
     MainLogScreen& m = main();
     // An empty box leaves its label.
-    EXPECT_EQ(texts({&m.Label39, &m.Label40, &m.Label41, &m.Label42, &windows->calculator().Text3}),
+    EXPECT_EQ(texts({&m.Label39, &m.Label40, &m.Label41, &m.Label42,
+                     &windows->get<BearingCalculatorScreen>().Text3}),
               (Strings{"ZZ9QX", "JN61FV", "003", "...", "JN61FV"}));
     EXPECT_TRUE(m.visible());
     EXPECT_FALSE(open(WindowId::station));
     EXPECT_EQ(m.Text15.text(), "0");
-    EXPECT_EQ(windows->edi_header().Text2.text(), "");  // only a load fills the EDI header
+    EXPECT_EQ(windows->get<EdiHeaderScreen>().Text2.text(),
+              "");  // only a load fills the EDI header
 }
 
 TEST_F(StartupFlow, UnreadableAndUnwritableConfig) {
@@ -142,7 +145,7 @@ TEST_F(StartupFlow, UnreadableAndUnwritableConfig) {
     EXPECT_EQ(fake.messages.shown,
               std::vector<testing::ShownMessage>{critical("Impossibile scrivere il file " + path)});
     EXPECT_TRUE(shown(WindowId::station));
-    EXPECT_EQ(windows->station().Text2.text(), "JN61FV");
+    EXPECT_EQ(windows->get<StationScreen>().Text2.text(), "JN61FV");
     EXPECT_EQ(main().Label39.text(), "...");
     EXPECT_FALSE(shown(WindowId::main_log));
     EXPECT_EQ(fake.dir.read("config.txt/keep"), "x");
@@ -150,14 +153,14 @@ TEST_F(StartupFlow, UnreadableAndUnwritableConfig) {
 
 TEST_F(StartupFlow, LeavingTheOnlyVisibleWindowEndsTheProgram) {
     run();
-    windows->station().Command2_Click();  // "Esci" with the main window still hidden
+    windows->get<StationScreen>().Command2_Click();  // "Esci" with the main window still hidden
     EXPECT_TRUE(windows->finished());
 
     fake.dir.write("parziale.db", "QSO# 002\r\n");
     run();
-    windows->station().Command2_Click();  // the start dialog is still there
+    windows->get<StationScreen>().Command2_Click();  // the start dialog is still there
     EXPECT_FALSE(windows->finished());
-    windows->start().Form_Close();
+    windows->get<StartScreen>().Form_Close();
     EXPECT_TRUE(windows->finished());
     EXPECT_EQ(fake.dir.read("parziale.db"), "QSO# 002\r\n");
     EXPECT_FALSE(fake.dir.exists("config.txt"));
@@ -168,13 +171,13 @@ TEST_F(StartupFlow, ContinuaContestRestoresTheSavedContest) {
     for (const bool offline : {false, true}) {
         SCOPED_TRACE(offline);
         run();
-        if (offline) windows->start().Check1.set("1");
-        windows->start().Command1_Click();
+        if (offline) windows->get<StartScreen>().Check1.set("1");
+        windows->get<StartScreen>().Command1_Click();
         MainLogScreen& m = main();
         for (int restore = 0; restore < 2; ++restore) {  // a second restore adds nothing
             EXPECT_EQ(m.Text12.text(), saved_log);
             EXPECT_EQ(m.Text14.text(), saved_edi);
-            EXPECT_EQ(windows->edi_header().Text1.text(), saved_edi);
+            EXPECT_EQ(windows->get<EdiHeaderScreen>().Text1.text(), saved_edi);
             EXPECT_EQ(m.totals(), saved_totals);
             EXPECT_EQ(m.Text1.text(), "003");
             m.Command4_Click();
@@ -204,10 +207,10 @@ TEST_F(StartupFlow, NuovoContestKeepsTheSavedContestUntilTheFirstQso) {
     earlier_contest();
     const std::string saved = fake.dir.read("parziale.db");
     run();
-    windows->start().Check1.set("1");
-    windows->start().Command2_Click();
+    windows->get<StartScreen>().Check1.set("1");
+    windows->get<StartScreen>().Command2_Click();
     EXPECT_TRUE(shown(WindowId::station));
-    EXPECT_EQ(windows->station().Text1.text(), "");  // never shows the current profile
+    EXPECT_EQ(windows->get<StationScreen>().Text1.text(), "");  // never shows the current profile
     EXPECT_FALSE(open(WindowId::start));
     EXPECT_FALSE(shown(WindowId::main_log));
 
@@ -240,7 +243,7 @@ TEST_F(StartupFlow, BackToStartSavesAndComesBackThroughTheStartDialog) {
     EXPECT_TRUE(shown(WindowId::start));
     EXPECT_NE(fake.dir.read("parziale.db").find("ZZ9XA"), std::string::npos);
 
-    windows->start().Command2_Click();
+    windows->get<StartScreen>().Command2_Click();
     save_station("ZZ9AAC", "JN81GD");
     EXPECT_TRUE(shown(WindowId::main_log));
     EXPECT_TRUE(main().Text12.empty());
@@ -248,7 +251,7 @@ TEST_F(StartupFlow, BackToStartSavesAndComesBackThroughTheStartDialog) {
     EXPECT_TRUE(shown(WindowId::start));      // the saved contest is offered again
     EXPECT_FALSE(windows->finished());
     log_qso("ZZ9XB", "JN61FV");  // the new contest's EDI body holds its QSO only
-    EXPECT_EQ(windows->edi_header().Text1.text(),
+    EXPECT_EQ(windows->get<EdiHeaderScreen>().Text1.text(),
               "200719;0720;ZZ9XB;1;59;001;59;005;;JN61FV;350;;;;\r\n");
 }
 
@@ -286,7 +289,7 @@ TEST_F(StartupFlow, HandEditedPartialStateIsTakenAsFarAsItGoes) {
                        "\r\nLISTA_QSO x\r\n"
                        "QSO_EDI 200719;0720;ZZ9XA;1;59;001;59;005;;JN61FV;350;;;;\r\nQSO_EDI \r\n");
     run();
-    windows->start().Command1_Click();
+    windows->get<StartScreen>().Command1_Click();
     MainLogScreen& m = main();
     EXPECT_TRUE(m.Picture3.visible());  // the award at once
     EXPECT_TRUE(m.Label54.visible());
@@ -305,7 +308,7 @@ TEST_F(StartupFlow, UnreadablePartialStateIsToldAndNothingRestored) {
     fake.dir.write("config.txt", kConfig);
     fake.dir.block("parziale.db");
     run();
-    windows->start().Command1_Click();
+    windows->get<StartScreen>().Command1_Click();
     EXPECT_EQ(fake.messages.shown,
               std::vector<testing::ShownMessage>{
                   critical("Impossibile leggere il file " + fake.dir.file("parziale.db"))});

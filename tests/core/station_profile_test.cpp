@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/files.h"
+#include "base/files.h"
 
 namespace zelora {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/control.h"
-#include "core/platform.h"
+#include "base/control.h"
+#include "base/platform.h"
 
 namespace zelora::testing {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QtTest>
 
-#include "core/window_set.h"
+#include "core/main_log_screen.h"
 #include "support/fakes.h"
 #include "ui/window_views.h"
 

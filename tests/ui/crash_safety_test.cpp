@@ -9,8 +9,8 @@
 #include <cstring>
 #include <iostream>
 
+#include "base/text.h"
 #include "core/main_log_screen.h"
-#include "core/text.h"
 #include "support/ui_program.h"
 
 using zelora::WindowId;
@@ -36,7 +36,7 @@ int operate(int argc, char** argv, const std::string& directory) {
     zelora::testing::RecordingMessages messages;
     zelora::WindowSet windows({clock, messages, directory});
     zelora::ui::WindowViews views(windows);
-    windows.start_program();
+    zelora::start_program(windows);
     auto box = [&](const char* name) {
         return views.view(WindowId::main_log)->findChild<QLineEdit*>(QString::fromLatin1(name));
     };
@@ -46,7 +46,7 @@ int operate(int argc, char** argv, const std::string& directory) {
         QTest::keyClicks(box("Text9"), QStringLiteral("001"));
         QTest::keyClicks(box("Text10"), QString::fromLatin1(locators[n % 4]));
         QTest::keyClick(box("Text10"), Qt::Key_Return);
-        if (windows.main_log().Text12.size() != static_cast<std::size_t>(n + 1)) return 1;
+        if (windows.get<zelora::MainLogScreen>().Text12.size() != static_cast<std::size_t>(n + 1)) return 1;
         std::cout << n + 1 << std::endl;
     }
 }
@@ -72,11 +72,11 @@ class CrashSafetyTest : public QObject {
         logger.kill();  // SIGKILL: no destructor, no closing of windows
         QVERIFY(logger.waitForFinished());
 
-        program.windows.start_program();
+        zelora::start_program(program.windows);
         QVERIFY(program.shown(WindowId::start));
         program.click(WindowId::start, "Command1");  // "Continua Contest"
 
-        const zelora::MainLogScreen& main = program.windows.main_log();
+        const zelora::MainLogScreen& main = program.windows.get<zelora::MainLogScreen>();
         const std::size_t restored = main.Text12.size();
         QVERIFY(restored >= static_cast<std::size_t>(accepted));
         QCOMPARE(main.Text14.size(), restored);

@@ -33,7 +33,7 @@ struct Program : zelora::testing::UiProgram {
     void start_logging() {
         fake.dir.write("config.txt",
                        "Call = ZZ9QX\r\nLocator = JN81GD\r\nIQRP = 001\r\nMDC = \r\n\r\n");
-        windows.start_program();
+        zelora::start_program(windows);
         QWidget* window = views.view(WindowId::main_log);
         QVERIFY(window->isVisible());
         window->activateWindow();
@@ -103,7 +103,7 @@ class MainWindowTest : public QObject {
 
     void theStationWindowWritesTheProfileAndOpensTheMainWindow() {
         Program program;
-        program.windows.start_program();
+        zelora::start_program(program.windows);
         QVERIFY(program.shown(WindowId::station));
         QVERIFY(!program.shown(WindowId::main_log));
         QCOMPARE(program.views.view(WindowId::station)->windowTitle(),

@@ -8,7 +8,7 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
-#include "core/window_set.h"
+#include "base/window_set.h"
 #include "store/admin_screen.h"
 #include "store/member_list_screen.h"
 #include "support/ui_program.h"
@@ -26,7 +26,7 @@ struct Program : zelora::testing::UiProgram {
     Program() {
         fake.dir.write("iqrp.txt", kIqrpList);
         fake.dir.write("mqc.txt", kMqcList);
-        windows.admin().set_visible(true);
+        windows.get<zelora::AdminScreen>().set_visible(true);
         click(WindowId::admin, "Command2");
     }
     template <class Widget = QLineEdit>

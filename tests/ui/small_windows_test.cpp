@@ -25,30 +25,31 @@ class SmallWindowsTest : public QObject {
         const std::string partial_state = "QSO# 004\r\nCONTEST_QSO 3\r\nCONTEST_QRB 1050\r\n";
         program.fake.dir.write("config.txt", "Call = ZZ9QX\r\nLocator = JN81GD\r\n");
         program.fake.dir.write("parziale.db", partial_state);
-        program.windows.start_program();
+        zelora::start_program(program.windows);
         QVERIFY(program.shown(WindowId::start));
         QCOMPARE(program.views.view(WindowId::start)->windowTitle(),
                  QStringLiteral("Zelora VHF qrp test - ZZ9QX Sez. di Dorvasca"));
         auto* box = program.find<QCheckBox>(WindowId::start, "Check1");
         QCOMPARE(box->text(), QStringLiteral("Modalità off-line"));
         QVERIFY(!box->isChecked());
-        QCOMPARE(program.windows.start().Check1.text(), "0");
+        QCOMPARE(program.windows.get<zelora::StartScreen>().Check1.text(), "0");
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));  // indicator
-        QCOMPARE(program.windows.start().Check1.text(), "1");
+        QCOMPARE(program.windows.get<zelora::StartScreen>().Check1.text(), "1");
 
         program.click(WindowId::start, "Command2");
         QVERIFY(!program.windows.is_open(WindowId::start));
         QVERIFY(!program.views.view(WindowId::start));
         QVERIFY(program.shown(WindowId::station));
-        QCOMPARE(program.windows.station().Text5.text(), "1");
-        QVERIFY(!program.windows.main_log().visible());
+        QCOMPARE(program.windows.get<zelora::StationScreen>().Text5.text(), "1");
+        QVERIFY(!program.windows.get<zelora::MainLogScreen>().visible());
         QCOMPARE(program.fake.dir.read("parziale.db"), partial_state);  // neither read nor deleted
     }
 
     void awardWindowTextsChiudiAndTheCloseBox() {
         Program program;
-        program.windows.station().set_visible(true);  // the program goes on after the award
-        program.windows.award().set_visible(true);
+        program.windows.get<zelora::StationScreen>().set_visible(
+            true);  // the program goes on after the award
+        program.windows.get<zelora::AwardScreen>().set_visible(true);
         QVERIFY(program.shown(WindowId::award));
         QCOMPARE(program.views.view(WindowId::award)->windowTitle(),
                  QStringLiteral("I-QRP Club Awars"));
@@ -67,14 +68,14 @@ class SmallWindowsTest : public QObject {
         program.click(WindowId::award, "Command1");
         QVERIFY(!program.windows.is_open(WindowId::award));
         QVERIFY(!program.views.view(WindowId::award));
-        program.windows.award().set_visible(true);
+        program.windows.get<zelora::AwardScreen>().set_visible(true);
         program.views.view(WindowId::award)->close();  // the close box does as "Chiudi"
         QVERIFY(!program.windows.is_open(WindowId::award));
     }
 
     void calculatorComputesAtTheSixthCharacter() {
         Program program;
-        program.windows.calculator().set_visible(true);
+        program.windows.get<zelora::BearingCalculatorScreen>().set_visible(true);
         QVERIFY(program.shown(WindowId::bearing_calculator));
         QCOMPARE(program.views.view(WindowId::bearing_calculator)->windowTitle(),
                  QStringLiteral("Bearing utility 1.1 - ZZ9AAA"));

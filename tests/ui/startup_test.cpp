@@ -49,7 +49,7 @@ class StartupTest : public QObject {
             Program program;
             if (row[0]) program.fake.dir.write("config.txt", kStationFile);
             if (row[1]) program.fake.dir.write("parziale.db", kPartialState);
-            program.windows.start_program();
+            zelora::start_program(program.windows);
             QCOMPARE(program.shown(WindowId::main_log), row[2]);
             QCOMPARE(program.shown(WindowId::station), row[3]);
             QCOMPARE(program.shown(WindowId::start), row[4]);
@@ -67,7 +67,7 @@ class StartupTest : public QObject {
         Program program;
         program.fake.dir.write("config.txt", kStationFile);
         program.fake.dir.write("parziale.db", kPartialState);
-        program.windows.start_program();
+        zelora::start_program(program.windows);
         program.click(WindowId::start, "Command1");
         QVERIFY(!program.windows.is_open(WindowId::start));
         QVERIFY(program.shown(WindowId::main_log));
@@ -103,7 +103,7 @@ class StartupTest : public QObject {
         for (const char* profile : {"Call = ZZ9AAB\r\n", kStationFile}) {
             Program program;
             program.fake.dir.write("config.txt", profile);
-            program.windows.start_program();
+            zelora::start_program(program.windows);
             const bool admin = profile != kStationFile;
             QCOMPARE(program.label("Label47"),
                      admin ? QStringLiteral("Admin") : QStringLiteral("User"));

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "core/control.h"
+#include "base/control.h"
 
 namespace zelora {
 

@@ -1,4 +1,4 @@
-#include "core/files.h"
+#include "base/files.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -5,35 +5,16 @@
 #include <functional>
 #include <memory>
 
-#include "core/platform.h"
-#include "core/window.h"
+#include "base/platform.h"
+#include "base/window.h"
+#include "base/window_id.h"
 
 namespace zelora {
 
-class MainLogScreen;
-class EdiHeaderScreen;
-class StationScreen;
-class StartScreen;
-class AwardScreen;
-class AdminScreen;
-class MemberListScreen;
-class BearingCalculatorScreen;
-
-enum class WindowId : std::size_t {
-    main_log,            // Form1
-    edi_header,          // Form2
-    station,             // Form3
-    start,               // Form5
-    award,               // Form9
-    admin,               // Form10
-    member_lists,        // Form11
-    bearing_calculator,  // Form22222
-    count
-};
-
 // The owner of every window. A window comes into being, hidden, the first time anything
 // touches it, and closing it discards it with all its fields. Windows reach each other only
-// through here.
+// through here: `get<EdiHeaderScreen>()` is the EDI header window, created if need be. Each
+// screen class names its slot as `static constexpr WindowId kId`.
 class WindowSet {
   public:
     explicit WindowSet(Platform platform);
@@ -43,17 +24,8 @@ class WindowSet {
 
     const Platform& platform() const { return platform_; }
 
-    // Program start: the main window loads and shows itself unless its load hid it.
-    void start_program();
-
-    MainLogScreen& main_log();
-    EdiHeaderScreen& edi_header();
-    StationScreen& station();
-    StartScreen& start();
-    AwardScreen& award();
-    AdminScreen& admin();
-    MemberListScreen& member_lists();
-    BearingCalculatorScreen& calculator();
+    template <class Screen>
+    Screen& get();
 
     bool is_open(WindowId id) const { return slot(id) != nullptr; }
     Window* find(WindowId id) const { return slot(id).get(); }
@@ -80,8 +52,6 @@ class WindowSet {
     std::function<void()> on_quit;
 
   private:
-    template <class Screen>
-    Screen& open(WindowId id);
     std::unique_ptr<Window>& slot(WindowId id) { return windows_[static_cast<std::size_t>(id)]; }
     const std::unique_ptr<Window>& slot(WindowId id) const {
         return windows_[static_cast<std::size_t>(id)];
@@ -91,5 +61,18 @@ class WindowSet {
     std::array<std::unique_ptr<Window>, static_cast<std::size_t>(WindowId::count)> windows_;
     bool finished_ = false;
 };
+
+template <class Screen>
+Screen& WindowSet::get() {
+    std::unique_ptr<Window>& place = slot(Screen::kId);
+    if (place) return static_cast<Screen&>(*place);
+    auto window = std::make_unique<Screen>(*this);
+    Screen& screen = *window;
+    place = std::move(window);
+    screen.Form_Load();
+    // The load may have closed the window again (the program ended during it).
+    if (on_created && slot(Screen::kId).get() == &screen) on_created(Screen::kId, screen);
+    return screen;
+}
 
 }  // namespace zelora

@@ -1,9 +1,9 @@
-#include "core/control.h"
+#include "base/control.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "core/text.h"
+#include "base/text.h"
 
 namespace zelora {
 

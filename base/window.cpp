@@ -1,4 +1,4 @@
-#include "core/window.h"
+#include "base/window.h"
 
 namespace zelora {
 

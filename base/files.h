@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/platform.h"
+#include "base/platform.h"
 
 namespace zelora {
 

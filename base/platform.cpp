@@ -1,4 +1,4 @@
-#include "core/platform.h"
+#include "base/platform.h"
 
 #include <cstdio>
 
