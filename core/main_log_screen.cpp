@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 #include <utility>
 
 #include "base/files.h"
@@ -14,6 +15,7 @@
 #include "core/station_screen.h"
 #include "export/edi_header_screen.h"
 #include "geo/bearing_calculator_screen.h"
+#include "geo/locator_math.h"
 #include "store/admin_screen.h"
 #include "store/member_list.h"
 #include "store/member_list_screen.h"
@@ -33,6 +35,47 @@ std::string without_separators(std::string text) {
 
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
+}
+
+bool all_digits(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), is_digit);
+}
+
+// The value of the two digits at `pos`, or -1 when they are not two digits.
+int two_digit_value(std::string_view text, std::size_t pos) {
+    if (pos + 2 > text.size() || !all_digits(text.substr(pos, 2))) return -1;
+    return (text[pos] - '0') * 10 + (text[pos + 1] - '0');
+}
+
+// "DD/MM/YY", a day that exists in the years 2000-2099 the contest is held in.
+bool is_real_date(std::string_view date) {
+    if (date.size() != 8 || date[2] != '/' || date[5] != '/') return false;
+    const int day = two_digit_value(date, 0);
+    const int month = two_digit_value(date, 3);
+    const int year = two_digit_value(date, 6);
+    if (year < 0 || month < 1 || month > 12 || day < 1) return false;
+    constexpr int kDaysIn[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const int february_extra = month == 2 && year % 4 == 0 ? 1 : 0;
+    return day <= kDaysIn[month - 1] + february_extra;
+}
+
+// "HH.MM" on a 24-hour clock.
+bool is_real_time(std::string_view time) {
+    if (time.size() != 5 || time[2] != '.') return false;
+    const int hour = two_digit_value(time, 0);
+    const int minute = two_digit_value(time, 3);
+    return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59;
+}
+
+// A report of 2 digits (readability, strength) in SSB, 3 (and tone) in CW.
+bool is_report(std::string_view report, std::string_view mode) {
+    return report.size() == (mode == "CW" ? 3u : 2u) && all_digits(report);
+}
+
+// "QSO# " of a hand-edited file may hold no number: the next QSO then follows the restored ones.
+std::string restored_qso_number(const std::string& value, std::size_t restored_qsos) {
+    if (all_digits(value)) return value;
+    return pad_serial(number_text(static_cast<double>(restored_qsos + 1)));
 }
 
 }  // namespace
@@ -91,7 +134,6 @@ void MainLogScreen::Form_Load() {
         windows().get<StartScreen>().set_visible(true);
         set_visible(false);
     }
-    if (Label47.text() == "Admin") Command11.set_visible(true);
     focus(Text6);  // ready for the first callsign
 }
 
@@ -113,10 +155,10 @@ bool MainLogScreen::LoadStationProfile() {
                 windows().get<EdiHeaderScreen>().Text3.set(entry.value);
                 break;
             case ProfileKey::iqrp_number:
-                Label41.set(entry.value);
+                Label41.set(member_number_label(entry.value));
                 break;
             case ProfileKey::mqc_number:
-                Label42.set(entry.value);
+                Label42.set(member_number_label(entry.value));
                 break;
         }
     }
@@ -194,6 +236,7 @@ void MainLogScreen::Command4_Click() {
     }
     qsos_.clear();
     for (const std::string& line : edi_lines) qsos_.add(qso_from_edi_line(line));
+    Text1.set(restored_qso_number(Text1.text(), qsos_.qsos().size()));
     Text12.assign(std::move(readable_lines));
     windows().get<EdiHeaderScreen>().Text1.assign(edi_lines);
     Text14.assign(std::move(edi_lines));
@@ -271,10 +314,13 @@ void MainLogScreen::Label39_Change() {
     AdministratorCheck();
 }
 
+// The account and its button follow the callsign of the station now operating.
 void MainLogScreen::AdministratorCheck() {
-    for (const char* administrator : kAdministratorCallsigns) {
-        if (Label39.text() == administrator) Label47.set("Admin");
-    }
+    const bool administrator =
+        std::find(kAdministratorCallsigns.begin(), kAdministratorCallsigns.end(), Label39.text()) !=
+        kAdministratorCallsigns.end();
+    Label47.set(administrator ? "Admin" : "User");
+    Command11.set_visible(administrator);
 }
 
 // --- Entry boxes ----------------------------------------------------------------------------
@@ -386,14 +432,26 @@ void MainLogScreen::Command1_Click() {
 bool MainLogScreen::AcceptQso() {
     const Platform& platform = windows().platform();
     if (mid(Text3.text(), 2, 1) == ".") Text3.set("0" + Text3.text());
-    if (Text2.text().size() != 8) {
+    if (!is_real_date(Text2.text())) {
         platform.inform("Inserire la data del QSO nel formato DD/MM/YY");
         focus(Text2);
         return false;
     }
-    if (Text3.text().size() != 5) {
+    if (!is_real_time(Text3.text())) {
         platform.inform("Inserire l'ora del QSO nel formato HH:MM");
         focus(Text3);
+        return false;
+    }
+    // A missing report would shift the readable log's columns and leave the EDI record without
+    // one.
+    if (!is_report(Text8.text(), Text5.text())) {
+        platform.inform("Inserire il rapporto RST ricevuto");
+        focus(Text8);
+        return false;
+    }
+    if (!is_report(Text7.text(), Text5.text())) {
+        platform.inform("Inserire il rapporto RST inviato");
+        focus(Text7);
         return false;
     }
     if (!Text6.text().empty() && qsos_.worked(Text6.text())) {
@@ -425,6 +483,12 @@ bool MainLogScreen::AcceptQso() {
     }
     if (Text6.text().size() < 4 || Text9.text().size() != 3 || locator.size() != 6) {
         HideDistanceBar();
+        return false;
+    }
+    // An own locator the calculator cannot read would log every QSO at 1 km.
+    if (locator_math(windows().get<BearingCalculatorScreen>().Text3.text(), locator)
+            .own_locator_failed) {
+        platform.inform("Locatore della stazione errato: correggere i dati della stazione");
         return false;
     }
     RecalculateDistance();

@@ -32,6 +32,10 @@ std::vector<ProfileEntry> parse_station_profile(const std::vector<std::string>& 
     return entries;
 }
 
+std::string member_number_label(const std::string& number) {
+    return number.empty() ? "..." : number;
+}
+
 std::string station_profile_text(const std::string& callsign, const std::string& locator,
                                  const std::string& iqrp_number, const std::string& mqc_number) {
     return "Call = " + callsign + "\r\nLocator = " + locator + "\r\nIQRP = " + iqrp_number +

@@ -31,8 +31,8 @@ void StationScreen::Command1_Click() {
     MainLogScreen& main = set.get<MainLogScreen>();
     main.Label39.set(Text1.text());
     main.Label40.set(Text2.text());
-    if (!Text3.text().empty()) main.Label41.set(Text3.text());
-    if (!Text4.text().empty()) main.Label42.set(Text4.text());
+    main.Label41.set(member_number_label(Text3.text()));
+    main.Label42.set(member_number_label(Text4.text()));
     set.get<BearingCalculatorScreen>().SetLocator1(Text2.text());
     main.set_visible(true);
     if (text_value(Text5.text()) == 1) main.Text15.set("1");

@@ -30,8 +30,8 @@ struct Qso {
 
 // One run of the program, own locator JN81GD, on-line.
 struct Session {
-    Session() {
-        fake.dir.write("config.txt", "Call = ZZ9QX\r\nLocator = JN81GD\r\n");
+    explicit Session(const std::string& own_locator = "JN81GD") {
+        fake.dir.write("config.txt", "Call = ZZ9QX\r\nLocator = " + own_locator + "\r\n");
         start_program(windows);
         fake.messages.shown.clear();
     }
@@ -184,6 +184,18 @@ TEST_F(MainLogFlow, AcceptRefusesInTheOrderOfItsChecks) {
     using Row = std::tuple<std::string, std::string, Qso, std::string, Control M::*, std::string>;
     const Row rows[] = {
         {"19/07/2", "7.20", good, date_format, &M::Text2, "07.20"},
+        {"32/07/20", "7.20", good, date_format, &M::Text2, "07.20"},
+        {"31/04/20", "7.20", good, date_format, &M::Text2, "07.20"},
+        {"29/02/21", "7.20", good, date_format, &M::Text2, "07.20"},
+        {"00/07/20", "7.20", good, date_format, &M::Text2, "07.20"},
+        {"19/13/20", "7.20", good, date_format, &M::Text2, "07.20"},
+        {"0/12/267", "7.20", good, date_format, &M::Text2, "07.20"},
+        {"19-07-20", "7.20", good, date_format, &M::Text2, "07.20"},
+        {d, "25.70", good, time_format, &M::Text3, "25.70"},
+        {d, "24.00", good, time_format, &M::Text3, "24.00"},
+        {d, "07.60", good, time_format, &M::Text3, "07.60"},
+        {d, "0a.20", good, time_format, &M::Text3, "0a.20"},
+        {d, "07,20", good, time_format, &M::Text3, "07,20"},
         {d, "7.2", good, time_format, &M::Text3, "07.2"},
         {d, "072", good, time_format, &M::Text3, "072"},
         {d, "7.20", with("JN61", "X123"), "Es. di formato corretto: I003 o M123", &M::Text11,
@@ -225,6 +237,71 @@ TEST_F(MainLogFlow, AcceptRefusesInTheOrderOfItsChecks) {
         expect_told({});
     }
     EXPECT_EQ(m.Text12.size(), 3u);
+}
+
+TEST_F(MainLogFlow, RealDatesAndTimesAreAccepted) {
+    M& m = main();
+    m.Command7_Click();
+    const std::pair<std::string, std::string> rows[] = {
+        {"29/02/20", "00.00"}, {"31/12/99", "23.59"}, {"01/01/00", "9.05"}};
+    for (const auto& [date, time] : rows) {
+        m.Text2.set(date);
+        m.Text3.set(time);
+        log({"ZZ9X" + date.substr(0, 2), "JN61FV", ""});
+        expect_told({});
+    }
+    EXPECT_EQ(m.Text12.size(), 3u);
+}
+
+TEST_F(MainLogFlow, ReportsOfTheModesLengthAreNeededReceivedFirst) {
+    const std::string received = "Inserire il rapporto RST ricevuto";
+    const std::string sent = "Inserire il rapporto RST inviato";
+    // Key that sets the mode, sent and received reports, then the refusal and its box.
+    using Row = std::tuple<int, std::string, std::string, std::string, Control M::*>;
+    const Row rows[] = {
+        {kKeyUp, "59", "", received, &M::Text8},
+        {kKeyUp, "59", "5", received, &M::Text8},
+        {kKeyUp, "59", "599", received, &M::Text8},
+        {kKeyUp, "59", "5a", received, &M::Text8},
+        {kKeyUp, "", "", received, &M::Text8},
+        {kKeyUp, "5", "59", sent, &M::Text7},
+        {kKeyDown, "599", "59", received, &M::Text8},
+        {kKeyDown, "59", "599", sent, &M::Text7},
+        {kKeyUp, "57", "55", "", nullptr},
+        {kKeyDown, "579", "559", "", nullptr},
+    };
+    M& m = main();
+    for (const auto& [key, rst_sent, rst_received, message, box] : rows) {
+        SCOPED_TRACE(rst_sent + "-" + rst_received);
+        m.Text5_KeyDown(key);
+        m.Text7.set(rst_sent);
+        m.Text8.set(rst_received);
+        log({"ZZ9X" + std::to_string(m.Text12.size() + 10), "JN61FV", ""});
+        expect_told(message.empty() ? Strings{} : Strings{message});
+        if (box) {
+            EXPECT_EQ(m.focused(), &(m.*box));
+        }
+    }
+    EXPECT_EQ(m.Text12.text(),
+              "001   19/07/20   07.20   144Mhz   SSB   ZZ9X10      55-005   JN61FV   \r\n"
+              "002   19/07/20   07.20   144Mhz    CW   ZZ9X11      559-005  JN61FV   \r\n");
+}
+
+TEST_F(MainLogFlow, OwnLocatorTheCalculatorRejectsStopsEveryQso) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"JNA1GD", "Locatore della stazione errato: correggere i dati della stazione"},
+        {"", "Locatore della stazione errato: correggere i dati della stazione"},
+        {"JN81", ""},  // completed to its square's centre
+    };
+    for (const auto& [own, message] : rows) {
+        SCOPED_TRACE(own);
+        Session run(own);
+        run.type({"ZZ9XA", "JN61FV", ""});
+        run.fake.messages.shown.clear();
+        run.main().Command1_Click();
+        EXPECT_EQ(run.fake.messages.texts(), message.empty() ? Strings{} : Strings{message});
+        EXPECT_EQ(run.main().Text12.size(), message.empty() ? 1u : 0u);
+    }
 }
 
 TEST_F(MainLogFlow, OnlyTheSameCallsignIsAlreadyWorked) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -231,9 +232,9 @@ TEST_F(StartupFlow, NuovoContestKeepsTheSavedContestUntilTheFirstQso) {
 TEST_F(StartupFlow, BackToStartSavesAndComesBackThroughTheStartDialog) {
     fake.dir.write("config.txt", kConfig);
     run();
-    save_station("ZZ9AAC", "JN81GD");  // an administrator from now on, but no button yet
+    save_station("ZZ9AAC", "JN81GD");  // an administrator from now on
     EXPECT_EQ(main().Label47.text(), "Admin");
-    EXPECT_FALSE(main().Command11.visible());
+    EXPECT_TRUE(main().Command11.visible());
     log_qso("ZZ9XA", "JN61FV");
     std::filesystem::remove(fake.dir.file("parziale.db"));
     ASSERT_TRUE(open(WindowId::bearing_calculator));
@@ -262,7 +263,7 @@ TEST_F(StartupFlow, AdministratorCallsignsOfferTheAdministration) {
         {"Call = ZZ9AAB \r\n", "User"},
         {"Call = ZZ9AAA\nLocator = JN81GD\r", "Admin"},
         {"Call = \r\nCall = ZZ9AAC\r\n", "Admin"},  // the last line wins
-        {"Call = ZZ9AAC\r\nCall = ZZ9QX\r\n", "Admin"},
+        {"Call = ZZ9AAC\r\nCall = ZZ9QX\r\n", "User"},
         {"Call = \r\n", "User"},
     };
     for (const auto& [config, account] : rows) {
@@ -275,6 +276,31 @@ TEST_F(StartupFlow, AdministratorCallsignsOfferTheAdministration) {
             main().Command11_Click();
             EXPECT_TRUE(shown(WindowId::admin));
         }
+    }
+}
+
+TEST_F(StartupFlow, NewStationDataReplaceTheStationFrameWhole) {
+    // Callsign, I-QRP and MQC numbers saved, then the frame's account, button and numbers.
+    using Row = std::tuple<Strings, std::string, bool, Strings>;
+    const Row rows[] = {
+        {{"ZZ9AAA", "", ""}, "Admin", true, {"...", "..."}},
+        {{"ZZ9QY", "", "012"}, "User", false, {"...", "012"}},
+        {{"ZZ9AAB", "007", ""}, "Admin", true, {"007", "..."}},
+    };
+    fake.dir.write("parziale.db", "QSO# 002\r\n");  // the start dialog comes first
+    for (const auto& [station, account, button, numbers] : rows) {
+        SCOPED_TRACE(station[0]);
+        fake.dir.write("config.txt",
+                       "Call = ZZ9AAC\r\nLocator = JN81GD\r\nIQRP = 003\r\nMDC = 045\r\n");
+        run();
+        windows->get<StartScreen>().Command2_Click();
+        save_station(station[0], "JN81GD", station[1], station[2]);
+        EXPECT_EQ(main().Label47.text(), account);
+        EXPECT_EQ(main().Command11.visible(), button);
+        EXPECT_EQ(texts({&main().Label41, &main().Label42}), numbers);
+        run();  // the same frame from the saved file
+        EXPECT_EQ(texts({&main().Label47, &main().Label41, &main().Label42}),
+                  (Strings{account, numbers[0], numbers[1]}));
     }
 }
 
@@ -302,6 +328,24 @@ TEST_F(StartupFlow, HandEditedPartialStateIsTakenAsFarAsItGoes) {
     EXPECT_EQ((Strings{t.qso, t.qrb, t.punti, t.media, t.odx_call, t.odx_qrb}),
               (Strings{"0", "350", "350", "0", "ZZ9XB", " 350"}));
     EXPECT_EQ(m.Text12.size(), 2u);
+}
+
+TEST_F(StartupFlow, QsoNumberWithoutANumberFollowsTheRestoredQsos) {
+    const std::string qsos =
+        "QSO_EDI 200719;0720;ZZ9XA;1;59;001;59;005;;JN61FV;350;;;;\r\n"
+        "QSO_EDI 200719;0721;ZZ9XB;1;59;002;59;005;;JN61FV;350;;;;\r\nQSO_EDI \r\n";
+    const std::pair<std::string, std::string> rows[] = {
+        {"QSO# 017", "017"}, {"QSO# ", "003"}, {"QSO# abc", "003"}, {"QSO# 1x", "003"}};
+    fake.dir.write("config.txt", kConfig);
+    for (const auto& [line, number] : rows) {
+        SCOPED_TRACE(line);
+        fake.dir.write("parziale.db", line + "\r\n" + qsos);
+        run();
+        windows->get<StartScreen>().Command1_Click();
+        EXPECT_EQ(main().Text1.text(), number);
+    }
+    log_qso("ZZ9XC", "JN61FV");
+    EXPECT_EQ(main().Text14.lines().back(), "200719;0720;ZZ9XC;1;59;003;59;005;;JN61FV;350;;;;");
 }
 
 TEST_F(StartupFlow, UnreadablePartialStateIsToldAndNothingRestored) {
