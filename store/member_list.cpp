@@ -13,7 +13,7 @@ std::optional<std::string> last_match(const Platform& platform, const char* file
     const FileLines file = read_lines(platform, path_in(platform.program_directory, file_name));
     for (const std::string& line : file.lines) {
         const std::optional<MemberEntry> entry = member_entry(line);
-        if (entry && entry->callsign == base_call) {
+        if (entry && entry->callsign == base_call && !entry->number.empty()) {
             found = club + pad_serial(std::string(entry->number));
         }
     }
@@ -24,9 +24,7 @@ std::optional<std::string> last_match(const Platform& platform, const char* file
 
 std::optional<MemberEntry> member_entry(std::string_view line) {
     const std::size_t hash = line.find('#');
-    if (hash == std::string_view::npos || hash == 0 || hash + 1 == line.size()) {
-        return std::nullopt;
-    }
+    if (hash == std::string_view::npos || hash == 0) return std::nullopt;
     return MemberEntry{line.substr(0, hash), line.substr(hash + 1)};
 }
 

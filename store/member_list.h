@@ -18,8 +18,9 @@ struct MemberEntry {
     std::string_view number;
 };
 
-// The member a line holds. A line without "#", or with nothing before or after it (an empty
-// or hand-damaged line), holds none, so it never matches a callsign.
+// The member a line holds. A line without "#", or with nothing before it (an empty or
+// hand-damaged line), holds none, so it never matches a callsign; "IK0AAA#" lists IK0AAA
+// without a number.
 std::optional<MemberEntry> member_entry(std::string_view line);
 
 // The number of the first line of a list text (any line ends) that lists exactly `callsign`.
@@ -28,7 +29,8 @@ std::optional<std::string> listed_member_number(std::string_view list_text,
 
 // The member box after the QSO entry's lookup of `callsign`: its base call (before the first
 // "/") is looked up in mqc.txt, then in iqrp.txt, every entry examined; the last match wins and
-// an I-QRP match wins over an MQC one ("I003", "M045"). `current` when nothing matches. Both
+// an I-QRP match wins over an MQC one ("I003", "M045"); an entry without a number gives no
+// member number and is passed over. `current` when nothing matches. Both
 // files are read anew on every lookup; a missing or unreadable one counts as empty.
 std::string looked_up_member(const Platform& platform, const std::string& callsign,
                              const std::string& current);

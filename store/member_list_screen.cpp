@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "base/files.h"
 #include "base/text.h"
@@ -16,9 +17,20 @@ constexpr const char* kMqcChoice = "MQC";
 constexpr const char* kNoCallsign = "N.A.";
 constexpr const char* kCrLf = "\r\n";
 
-// A member line is one line: "#" would split the callsign from its number.
+// A member line is one line: "#" would split the callsign from its number, and no control
+// character (tab, line break) belongs in a callsign.
 std::string without_separators(std::string text) {
-    std::erase_if(text, [](char c) { return c == '#' || c == '\r' || c == '\n'; });
+    std::erase(text, '#');
+    return without_control_characters(std::move(text));
+}
+
+// A list keeps its line ends and nothing else below the blank: a tab would be saved into the
+// file and become part of a callsign.
+std::string list_characters(std::string text) {
+    std::erase_if(text, [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && c != '\r' && c != '\n') || byte == 0x7F;
+    });
     return text;
 }
 
@@ -31,6 +43,7 @@ bool ends_with_line_end(const std::string& text) {
 MemberListScreen::MemberListScreen(WindowSet& windows) : Window(windows) {
     for (Control* box : {&Text5, &Text6}) box->on_change = [box] { upper_case(*box); };
     Text6.input_filter = without_separators;
+    for (Control* list : {&Text1, &Text2}) list->input_filter = list_characters;
     Combo1.on_change = [this] { SelectMemberList(); };
 }
 

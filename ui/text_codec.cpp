@@ -33,7 +33,9 @@ std::string to_cp1252(const QString& text) {
     bytes.reserve(static_cast<std::size_t>(text.size()));
     for (const QChar c : text) {
         const char16_t code = c.unicode();
-        if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+        // The five bytes the code page leaves undefined came in as the code points of the
+        // same value and go back as they came.
+        if (code <= 0xFF && unicode_of(static_cast<unsigned char>(code)) == code) {
             bytes.push_back(static_cast<char>(code));
             continue;
         }

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTextDocument>
 #include <memory>
 
 #include "ui/text_codec.h"
@@ -24,6 +25,15 @@ QString multi_line_text(const std::string& bytes) {
 std::string multi_line_bytes(const QString& text) {
     QString copy = text;
     return to_cp1252(copy.replace(QChar('\n'), QStringLiteral("\r\n")));
+}
+
+// The box's text as typed: toPlainText() would turn a non-breaking space into a blank.
+QString plain_text(const QPlainTextEdit* edit) {
+    QString text = edit->document()->toRawText();
+    for (QChar& c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = QChar('\n');
+    }
+    return text;
 }
 
 void keep_place_when_hidden(QWidget* widget) {
@@ -107,13 +117,13 @@ void WindowView::bind(QPlainTextEdit* edit, Control& control) {
     focusable_[edit] = &control;
     auto show = [edit, &control] {
         const QString text = multi_line_text(control.text());
-        if (edit->toPlainText() == text) return;
+        if (plain_text(edit) == text) return;
         const QSignalBlocker quiet(edit);
         edit->setPlainText(text);
     };
     keep(connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, &control, show] {
         if (!window_) return;
-        control.set(multi_line_bytes(edit->toPlainText()));
+        control.set(multi_line_bytes(plain_text(edit)));
         show();
     }));
     watch(control, show);

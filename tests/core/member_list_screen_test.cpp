@@ -166,6 +166,25 @@ TEST_F(MemberListWindow, AddingKeepsHandEditsAndNeverMergesTwoMembers) {
     EXPECT_EQ(state(), (Fields{"ZZ9XC#3\r\n", "mqc hand edit", "3", "0", "I-QRP", "4", "N.A."}));
 }
 
+// A member listed without a number is still listed; bytes nobody edited are saved as they were,
+// control characters (a tab typed or hand-edited) never.
+TEST_F(MemberListWindow, HandEditedListsKeepTheirBytesAndDropControlCharacters) {
+    const std::string odd_bytes =
+        "A\xA0"
+        "B#1\r\n\x81\x8D\x8F\x90\x9D#2\r\n";
+    fake.dir.write(kIqrpFileName, "IK0AAA#\r\nTAB\tBED#3\x7F\r\n" + odd_bytes);
+    screen().Text5.set("IK0AAA");
+    screen().Command2_Click();
+    add("ik0aaa");
+    EXPECT_EQ(
+        fake.messages.texts(),
+        (std::vector<std::string>{"Utente presente nel database I-QRP al numero ", kRefused}));
+    screen().Text1.set(screen().Text1.text() + "TYPED\t#4\r\n");
+    add("ZZ9\tXA");
+    EXPECT_EQ(file(kIqrpFileName),
+              "IK0AAA#\r\nTABBED#3\r\n" + odd_bytes + "TYPED#4\r\nZZ9XA#5\r\n");
+}
+
 TEST_F(MemberListWindow, AFailedWriteLosesNothingAndCanBeRepeated) {
     fake.dir.write(kIqrpFileName, "A#1\r\n");
     screen();

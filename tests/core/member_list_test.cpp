@@ -36,7 +36,7 @@ TEST(LookedUpMember, FindsTheNumberOfTheBaseCallInBothLists) {
         {"listed call longer", "ZZ9XAB#5\r\n", std::nullopt, "ZZ9XA", "", ""},
         {"listed call shorter", "ZZ9XA#5\r\n", std::nullopt, "ZZ9XAB", "", ""},
         {"line without #", "ZZ9XA\r\nZZ9XA5\r\n", std::nullopt, "ZZ9XA", "x", "x"},
-        {"nothing after #", "ZZ9XA#5\r\nZZ9XA#\r\n", std::nullopt, "ZZ9XA", "", "I005"},
+        {"nothing after #", "ZZ9XA#5\r\nZZ9XA#\r\n", "ZZ9XA#\r\n", "ZZ9XA", "", "I005"},
         {"nothing before # never matches an empty call", "#5\r\n", "#6\r\n", "/P", "", ""},
         {"several #", "ZZ9XA#12#3\r\n", std::nullopt, "ZZ9XA", "", "I12#3"},
         {"empty lines", "\r\n\r\nZZ9XA#5\r\n\r\n", "\r\n", "ZZ9XA", "", "I005"},

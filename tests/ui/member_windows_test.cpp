@@ -89,6 +89,28 @@ class MemberWindowsTest : public QObject {
         QCOMPARE(program.widget("Text6")->text(), QStringLiteral("N.A."));
     }
 
+    // A non-breaking space and the bytes the code page leaves undefined stay in the box and the
+    // file as they were, and typing among them keeps the caret where the operator put it.
+    void untouchedBytesSurviveEditingAndSaving() {
+        const QByteArray odd(
+            "A\xA0"
+            "B#1\r\n\x81\x8D\x8F\x90\x9D#2\r\n");
+        Program program;
+        program.fake.dir.write("iqrp.txt", odd.toStdString());
+        program.windows.get<zelora::MemberListScreen>().LoadMemberLists();
+        auto* list = program.widget<QPlainTextEdit>("Text1");
+        QTextCursor cursor = list->textCursor();
+        cursor.setPosition(2);
+        list->setTextCursor(cursor);
+        list->setFocus();
+        QTest::keyClicks(list, "XY");
+        QCOMPARE(list->textCursor().position(), 4);
+        program.type_into("Text6", QStringLiteral("zz9xa"));
+        program.click(WindowId::member_lists, "Command3");
+        QCOMPARE(program.file("iqrp.txt"),
+                 QByteArray("A\xA0XYB#1\r\n\x81\x8D\x8F\x90\x9D#2\r\nZZ9XA#3\r\n"));
+    }
+
     void searchOfTheChosenListShowsTheMessageAndEsciCloses() {
         Program program;
         QTest::keyClick(program.widget<QComboBox>("Combo1"), Qt::Key_Down);
