@@ -1,10 +1,14 @@
 #include "base/files.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <random>
 #include <system_error>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zelora {
@@ -55,24 +59,44 @@ std::vector<std::string> split_lines(std::string_view text) {
 }
 
 bool replace_file(const std::string& path, std::string_view bytes) {
-    const std::string temporary = path + ".tmp";
-    {
-        File file(std::fopen(temporary.c_str(), "wb"));
-        if (!file) return false;
-        const bool written =
-            std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
-            std::fflush(file.get()) == 0 && ::fsync(::fileno(file.get())) == 0;
-        if (!written) {
-            file.reset();
-            std::remove(temporary.c_str());
-            return false;
-        }
+    const std::filesystem::path target(path);
+    std::filesystem::path directory = target.parent_path();
+    if (directory.empty()) directory = ".";
+    // The file's permission bits go over to its replacement; a new file gets the usual ones.
+    struct stat old_file {};
+    const bool replacing = ::stat(path.c_str(), &old_file) == 0 && S_ISREG(old_file.st_mode);
+
+    // A name nobody else holds, created here and now: never a leftover of an earlier crash,
+    // and never a symbolic link planted in its place.
+    std::string temporary;
+    int fd = -1;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = path + "." + std::to_string(random()) + ".tmp";
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return false;
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
+    if (fd < 0) return false;
+
+    bool written = !replacing || ::fchmod(fd, old_file.st_mode & 07777) == 0;
+    for (std::size_t done = 0; written && done < bytes.size();) {
+        const ssize_t count = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (count < 0 && errno == EINTR) continue;
+        written = count > 0;
+        if (written) done += static_cast<std::size_t>(count);
+    }
+    written = written && ::fsync(fd) == 0;
+    written = ::close(fd) == 0 && written;
+    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
         return false;
     }
-    return true;
+    // The rename itself lives in the directory: flushed too, so a power cut cannot undo it.
+    const int directory_fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (directory_fd < 0) return false;
+    const bool flushed = ::fsync(directory_fd) == 0 || errno == EINVAL;  // EINVAL: not supported
+    ::close(directory_fd);
+    return flushed;
 }
 
 void report_read_error(const Platform& platform, const std::string& path) {

@@ -22,8 +22,9 @@ std::optional<std::string> read_file(const std::string& path);
 // line; a text ending with a line end has no empty last line.
 std::vector<std::string> split_lines(std::string_view text);
 
-// Replaces the file with `bytes`: written to a temporary file beside it, flushed to disk
-// and renamed over the old one, so a crash leaves either the old file or the new one.
+// Replaces the file with `bytes`: written to a temporary file of a unique name beside it (keeping
+// the old file's permission bits), flushed to disk, renamed over the old one, then the directory
+// flushed, so a crash or a power cut leaves either the old file or the new one.
 bool replace_file(const std::string& path, std::string_view bytes);
 
 // The file-error notices: "Impossibile leggere il file " / "Impossibile scrivere il file "
