@@ -117,7 +117,10 @@ FileLines read_lines(const Platform& platform, const std::string& path) {
         return result;
     }
     result.readable = true;
-    result.lines = split_lines(*bytes);
+    // Some editors open a file with the UTF-8 byte-order mark: the first key comes after it.
+    std::string_view text = *bytes;
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    result.lines = split_lines(text);
     return result;
 }
 

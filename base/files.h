@@ -33,7 +33,8 @@ void report_read_error(const Platform& platform, const std::string& path);
 void report_write_error(const Platform& platform, const std::string& path);
 
 // The lines of a file that may be missing: nothing when it is missing, the lines when it
-// was read, and the read notice (then nothing) when it exists but cannot be read.
+// was read, and the read notice (then nothing) when it exists but cannot be read. A UTF-8
+// byte-order mark at the start is not part of the first line.
 struct FileLines {
     bool exists = false;
     bool readable = false;

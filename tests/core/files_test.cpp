@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/fakes.h"
@@ -76,6 +77,35 @@ TEST(ReplaceFile, PlantedLinksAreNeverFollowedAndAFailureLeavesNothing) {
     EXPECT_FALSE(replace_file(dir.file("g.txt"), "new"));
     EXPECT_EQ(names_in(dir.file("g.txt")), std::vector<std::string>{"keep"});
     EXPECT_EQ(names_in(dir.path()), (std::vector<std::string>{"f.txt", "f.txt.tmp", "g.txt"}));
+}
+
+}  // namespace
+}  // namespace zelora
+
+namespace zelora {
+namespace {
+
+TEST(ReadLines, AByteOrderMarkOnlyAtTheStartIsSkipped) {
+    const std::pair<std::string, std::vector<std::string>> rows[] = {
+        {"\xEF\xBB\xBF"
+         "Call = X\r\nLocator = Y\r\n",
+         {"Call = X", "Locator = Y"}},
+        {"\xEF\xBB\xBF", {}},
+        {"\xEF\xBB"
+         "Call\n",
+         {"\xEF\xBB"
+          "Call"}},
+        {"A\n\xEF\xBB\xBF"
+         "B\n",
+         {"A",
+          "\xEF\xBB\xBF"
+          "B"}},
+    };
+    testing::FakePlatform fake;
+    for (const auto& [bytes, lines] : rows) {
+        fake.dir.write("f.txt", bytes);
+        EXPECT_EQ(read_lines(fake.platform(), fake.dir.file("f.txt")).lines, lines) << bytes;
+    }
 }
 
 }  // namespace

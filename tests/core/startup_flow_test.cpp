@@ -265,6 +265,9 @@ TEST_F(StartupFlow, AdministratorCallsignsOfferTheAdministration) {
         {"Call = \r\nCall = ZZ9AAC\r\n", "Admin"},  // the last line wins
         {"Call = ZZ9AAC\r\nCall = ZZ9QX\r\n", "User"},
         {"Call = \r\n", "User"},
+        {"\xEF\xBB\xBF"
+         "Call = ZZ9AAB\r\n",
+         "Admin"},  // the mark some editors write first
     };
     for (const auto& [config, account] : rows) {
         SCOPED_TRACE(config);
