@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,17 +14,34 @@
 
 namespace zelora::ui {
 
+namespace {
+
+// A caption that keeps its whole text however narrow the window is made.
+QLabel* caption(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setMinimumWidth(label->sizeHint().width());
+    return label;
+}
+
+QFormLayout* column() {
+    auto* form = new QFormLayout;
+    form->setHorizontalSpacing(10);
+    return form;
+}
+
+}  // namespace
+
 EdiHeaderWindow::EdiHeaderWindow(EdiHeaderScreen& screen) : WindowView(screen), screen_(screen) {
     setWindowTitle(QStringLiteral("Zelora qrp Test - Compilazione Log formato EDI"));
 
-    auto* left = new QFormLayout;
-    auto* right = new QFormLayout;
-    const auto box = [this](QFormLayout* column, const QString& label, Control& control,
+    auto* left = column();
+    auto* right = column();
+    const auto box = [this](QFormLayout* form, const QString& label, Control& control,
                             const char* name) {
         auto* edit = new QLineEdit;
         edit->setObjectName(name);
         edit->setMinimumWidth(220);
-        column->addRow(label, edit);
+        form->addRow(caption(label), edit);
         bind(edit, control);
         return edit;
     };
@@ -38,7 +56,7 @@ EdiHeaderWindow::EdiHeaderWindow(EdiHeaderScreen& screen) : WindowView(screen), 
     for (const PowerCategory& entry : kPowerCategories) {
         category->addItem(from_cp1252(std::string(entry.text)));
     }
-    left->addRow(QStringLiteral("Categoria"), category);
+    left->addRow(caption(QStringLiteral("Categoria")), category);
     bind(category, screen.Combo1);
     box(left, QStringLiteral("Banda"), screen.Text5, "Text5")->setReadOnly(true);
     box(left, QStringLiteral("Data"), screen.Text6, "Text6")
@@ -62,7 +80,7 @@ EdiHeaderWindow::EdiHeaderWindow(EdiHeaderScreen& screen) : WindowView(screen), 
     auto* comments = new QPlainTextEdit;
     comments->setObjectName("Text22");
     comments->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    right->addRow(QStringLiteral("Commenti"), comments);
+    right->addRow(caption(QStringLiteral("Commenti")), comments);
     bind(comments, screen.Text22);
 
     auto* create = new QPushButton(QStringLiteral("Crea EDI"));
