@@ -237,6 +237,8 @@ TEST_F(EdiLogFlow, ProposedNameAndRepeatedCreaEdiKeepEverything) {
     header().Command1_Click();  // "Chiudi" hides and keeps
     EXPECT_FALSE(header().visible());
     EXPECT_EQ(header().Text7.text(), "Mario Rossi");
+    main().Command3_Click();  // "Esci" of the main window closes the save window too
+    EXPECT_TRUE(windows.finished());
 }
 
 TEST_F(EdiLogFlow, SaveWritesOnlyPlainNamesInTheProgramDirectory) {
@@ -338,7 +340,7 @@ Reg1Test read_reg1test(const std::string& text) {
 TEST_F(EdiLogFlow, AnyReg1TestReaderReadsTheLogAsTyped) {
     const std::string long_name(10000, 'x');
     header().Text7.set(long_name);
-    header().Text8.set("Piazza Libert\xE0; 3");
+    header().Text8.set("Piazza Libert\xE0; 3\r\n[END]");  // a line break cannot end the section
     header().Text22.set("riga uno\r\nriga due");
     log({"ZZ9XA", "JN61FV", "I003"});
     log({"ZZ9XB/P", "KN01AA", "", true});
@@ -349,7 +351,7 @@ TEST_F(EdiLogFlow, AnyReg1TestReaderReadsTheLogAsTyped) {
     EXPECT_EQ(file.header.size(), 36u);
     EXPECT_EQ(values.size(), 36u);  // every key once
     EXPECT_EQ(values.at("RName"), long_name);
-    EXPECT_EQ(values.at("PAdr1"), "Piazza Libert\xE0; 3");
+    EXPECT_EQ(values.at("PAdr1"), "Piazza Libert\xE0; 3[END]");
     EXPECT_EQ(values.at("PCall"), "ZZ9QX");
     EXPECT_EQ(values.at("CQSOs"), "2;1");
     EXPECT_EQ(file.remarks, (std::vector<std::string>{"riga uno", "riga due"}));
