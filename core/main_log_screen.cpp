@@ -245,8 +245,8 @@ void MainLogScreen::Command4_Click() {
 void MainLogScreen::Command3_Click() {
     WindowSet& set = windows();
     for (WindowId id :
-         {WindowId::bearing_calculator, WindowId::edi_header, WindowId::station, WindowId::start,
-          WindowId::award, WindowId::admin, WindowId::member_lists}) {
+         {WindowId::bearing_calculator, WindowId::edi_header, WindowId::edi_save, WindowId::station,
+          WindowId::start, WindowId::award, WindowId::admin, WindowId::member_lists}) {
         set.close(id);
     }
     set.close(WindowId::main_log);
@@ -262,6 +262,10 @@ void MainLogScreen::Command10_Click() {
     set.close(WindowId::bearing_calculator);
     if (set.is_open(WindowId::edi_header)) set.get<EdiHeaderScreen>().Text1.assign({});
     set.close(WindowId::main_log);
+}
+
+void MainLogScreen::Command2_Click() {
+    windows().get<EdiHeaderScreen>().set_visible(true);
 }
 
 void MainLogScreen::Command11_Click() {

@@ -99,6 +99,7 @@ class MainLogScreen : public Window {
     void EnterPressed();
 
     void Command1_Click();   // "OK": accept the QSO and save the contest
+    void Command2_Click();   // "Crea LOG": open the EDI header window
     void Command3_Click();   // "Esci"
     void Command4_Click();   // "apri_parz": restore the partial state
     void Command7_Click();   // switch mode

@@ -307,6 +307,7 @@ QWidget* MainLogWindow::make_buttons() {
     auto* back =
         picture_button(back_to_start_icon(), QStringLiteral("Torna all'inizio"), "Command10");
 
+    on_click(create_log, [this] { screen_.Command2_Click(); });
     on_click(leave, [this] { screen_.Command3_Click(); });
     on_click(mode, [this] { screen_.Command7_Click(); });
     on_click(clock, [this] { screen_.Command9_Click(); });

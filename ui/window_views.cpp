@@ -5,6 +5,8 @@
 #include "ui/admin_window.h"
 #include "ui/award_window.h"
 #include "ui/bearing_calculator_window.h"
+#include "ui/edi_header_window.h"
+#include "ui/edi_save_window.h"
 #include "ui/main_log_window.h"
 #include "ui/member_list_window.h"
 #include "ui/start_window.h"
@@ -17,6 +19,10 @@ WindowView* make_view(WindowId id, Window& window) {
     switch (id) {
         case WindowId::main_log:
             return new MainLogWindow(static_cast<MainLogScreen&>(window));
+        case WindowId::edi_header:
+            return new EdiHeaderWindow(static_cast<EdiHeaderScreen&>(window));
+        case WindowId::edi_save:
+            return new EdiSaveWindow(static_cast<EdiSaveScreen&>(window));
         case WindowId::station:
             return new StationWindow(static_cast<StationScreen&>(window));
         case WindowId::start:
