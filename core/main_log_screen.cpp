@@ -8,10 +8,12 @@
 #include "base/text.h"
 #include "base/window_set.h"
 #include "core/award_screen.h"
+#include "core/entry_rules.h"
 #include "core/qso_lines.h"
 #include "core/start_screen.h"
 #include "core/station_profile.h"
 #include "core/station_screen.h"
+#include "edit/qso_edit_screen.h"
 #include "export/edi_header_screen.h"
 #include "geo/bearing_calculator_screen.h"
 #include "store/admin_screen.h"
@@ -23,17 +25,6 @@ namespace zelora {
 namespace {
 
 constexpr std::array<const char*, 3> kAdministratorCallsigns{"ZZ9AAA", "ZZ9AAB", "ZZ9AAC"};
-
-// A ";" would shift every later field of the EDI record, and line breaks or other control
-// characters would break the log's columns: no entry box takes them.
-std::string without_separators(std::string text) {
-    std::erase(text, ';');
-    return without_control_characters(std::move(text));
-}
-
-bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 }  // namespace
 
@@ -203,7 +194,7 @@ void MainLogScreen::Command3_Click() {
     WindowSet& set = windows();
     for (WindowId id :
          {WindowId::bearing_calculator, WindowId::edi_header, WindowId::station, WindowId::start,
-          WindowId::award, WindowId::admin, WindowId::member_lists}) {
+          WindowId::qso_edit, WindowId::award, WindowId::admin, WindowId::member_lists}) {
         set.close(id);
     }
     set.close(WindowId::main_log);
@@ -217,8 +208,13 @@ void MainLogScreen::Command10_Click() {
     // result would leave the reloaded window's QRB empty for that locator; the EDI body is
     // filled again by "Continua Contest" from the saved EDI log.
     set.close(WindowId::bearing_calculator);
+    set.close(WindowId::qso_edit);  // its search belongs to this contest's log
     if (set.is_open(WindowId::edi_header)) set.get<EdiHeaderScreen>().Text1.assign({});
     set.close(WindowId::main_log);
+}
+
+void MainLogScreen::Command5_Click() {
+    windows().get<QsoEditScreen>().set_visible(true);
 }
 
 void MainLogScreen::Command11_Click() {
@@ -387,39 +383,30 @@ bool MainLogScreen::AcceptQso() {
     const Platform& platform = windows().platform();
     if (mid(Text3.text(), 2, 1) == ".") Text3.set("0" + Text3.text());
     if (Text2.text().size() != 8) {
-        platform.inform("Inserire la data del QSO nel formato DD/MM/YY");
+        platform.inform(kDateRefusal);
         focus(Text2);
         return false;
     }
     if (Text3.text().size() != 5) {
-        platform.inform("Inserire l'ora del QSO nel formato HH:MM");
+        platform.inform(kTimeRefusal);
         focus(Text3);
         return false;
     }
     if (!Text6.text().empty() && qsos_.worked(Text6.text())) {
-        platform.inform("QSO non valido, la stazione risulta gi\xE0 collegata");
+        platform.inform(kWorkedRefusal);
         PrepareNextQso();
         HideDistanceBar();
         return false;
     }
-    const std::string& member = Text11.text();
-    if (!member.empty()) {
-        const double number = text_value(mid(member, 2, 4));
-        const char* refusal = member[0] != 'I' && member[0] != 'M'
-                                  ? "Es. di formato corretto: I003 o M123"
-                              : member[0] == 'I' && number > 1100 ? "Membro IQRP errato"
-                              : member[0] == 'M' && number > 600  ? "Membro MQC errato"
-                                                                  : nullptr;
-        if (refusal) {
-            platform.inform(refusal);
-            focus(Text11);
-            return false;
-        }
+    if (const char* refusal = member_refusal(Text11.text())) {
+        platform.inform(refusal);
+        focus(Text11);
+        return false;
     }
     const std::string& locator = Text10.text();
     // A locator the calculator cannot read would be logged at 1 km.
-    if (locator.size() < 6 || (locator.size() == 6 && !is_digit(locator[2]))) {
-        platform.inform("Locatore errato");
+    if (locator.size() <= 6 && !is_readable_locator(locator)) {
+        platform.inform(kLocatorRefusal);
         focus(Text10);
         return false;
     }
@@ -450,7 +437,10 @@ void MainLogScreen::RecalculateDistance() {
 }
 
 void MainLogScreen::AddToTotals(const QsoRecord& qso) {
-    const ContestTotals next = add_qso(totals(), qso.qrb, qso.member, qso.callsign, qso.locator);
+    ShowTotals(add_qso(totals(), qso.qrb, qso.member, qso.callsign, qso.locator));
+}
+
+void MainLogScreen::ShowTotals(const ContestTotals& next) {
     Label19.set(next.qso);
     Label21.set(next.qrb);
     Label23.set(next.molt);
