@@ -1,5 +1,6 @@
 #include "core/contest_totals.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "base/text.h"
@@ -15,6 +16,17 @@ std::string total_text(std::int64_t value) {
 
 std::string add_to(const std::string& total, std::int64_t amount) {
     return total_text(whole_value(total) + amount);
+}
+
+// What add_to does to a total's value: the text it writes holds at most +/- 1e15.
+std::int64_t added(std::int64_t total, std::int64_t amount) {
+    constexpr std::int64_t kLargest = 1'000'000'000'000'000;
+    return std::clamp(total + amount, -kLargest, kLargest);
+}
+
+// whole_value of a QRB text, from the number text_value read from it.
+std::int64_t whole_kilometres(double distance) {
+    return static_cast<std::int64_t>(std::clamp(distance, -1e15, 1e15));
 }
 
 // sum / count rounded to a whole number, ties to even; 0 when there is no QSO to divide by.
@@ -53,6 +65,46 @@ ContestTotals add_qso(ContestTotals totals, const std::string& qrb, const std::s
         totals.odx_call = callsign;
         totals.odx_loc = locator;
         totals.odx_qrb = qrb;
+    }
+    return totals;
+}
+
+ContestTotals totals_of(const QsoIndex& log) {
+    const std::vector<QsoRecord>& qsos = log.qsos();
+    const std::vector<double>& distances = log.distances();
+    std::int64_t count = 0, qrb = 0, molt = 0, punti = 0, iqrp = 0, mdc = 0;
+    const QsoRecord* odx = nullptr;
+    double odx_distance = 0;  // the number read from the ODX distance, "0" at first
+    for (std::size_t i = 0; i < qsos.size(); ++i) {
+        const std::string& member = qsos[i].member;
+        const std::int64_t q = whole_kilometres(distances[i]);
+        count = added(count, 1);
+        qrb = added(qrb, q);
+        if (member.empty()) {
+            punti = added(punti, q);
+        } else {
+            molt = added(molt, 1);
+            punti = added(punti, 2 * q);
+            if (member.front() == 'I') iqrp = added(iqrp, 1);
+            if (member.front() == 'M') mdc = added(mdc, 1);
+        }
+        if (odx_distance < static_cast<double>(q)) {
+            odx = &qsos[i];
+            odx_distance = distances[i];
+        }
+    }
+    ContestTotals totals;
+    totals.qso = total_text(count);
+    totals.qrb = total_text(qrb);
+    totals.molt = total_text(molt);
+    totals.punti = total_text(punti);
+    totals.media = total_text(rounded_average(qrb, count));
+    totals.iqrp = total_text(iqrp);
+    totals.mdc = total_text(mdc);
+    if (odx) {
+        totals.odx_call = odx->callsign;
+        totals.odx_loc = odx->locator;
+        totals.odx_qrb = odx->qrb;
     }
     return totals;
 }

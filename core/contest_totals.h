@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/qso_index.h"
+
 namespace zelora {
 
 // The contest score, each total held as the text the main window shows.
@@ -24,5 +26,9 @@ struct ContestTotals {
 // member number ("", "I003", "M123").
 ContestTotals add_qso(ContestTotals totals, const std::string& qrb, const std::string& member,
                       const std::string& callsign, const std::string& locator);
+
+// The totals of a whole log: the initial totals with each QSO added in log order, exactly as
+// add_qso adds them, without its text conversions on the way.
+ContestTotals totals_of(const QsoIndex& log);
 
 }  // namespace zelora

@@ -14,6 +14,12 @@ void LogList::assign(std::vector<std::string> lines) {
     if (on_view_reset) on_view_reset();
 }
 
+void LogList::replace(std::size_t index, std::string line) {
+    if (index >= lines_.size()) return;
+    lines_[index] = std::move(line);
+    if (on_view_replace) on_view_replace(index, lines_[index]);
+}
+
 std::string LogList::text() const {
     std::size_t size = 0;
     for (const auto& line : lines_) size += line.size() + 2;

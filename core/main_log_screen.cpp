@@ -9,10 +9,12 @@
 #include "base/text.h"
 #include "base/window_set.h"
 #include "core/award_screen.h"
+#include "core/entry_rules.h"
 #include "core/qso_lines.h"
 #include "core/start_screen.h"
 #include "core/station_profile.h"
 #include "core/station_screen.h"
+#include "edit/qso_edit_screen.h"
 #include "export/edi_header_screen.h"
 #include "geo/bearing_calculator_screen.h"
 #include "geo/locator_math.h"
@@ -26,55 +28,12 @@ namespace {
 
 constexpr std::array<const char*, 3> kAdministratorCallsigns{"ZZ9AAA", "ZZ9AAB", "ZZ9AAC"};
 
-// A ";" would shift every later field of the EDI record, and line breaks or other control
-// characters would break the log's columns: no entry box takes them.
-std::string without_separators(std::string text) {
-    std::erase(text, ';');
-    return without_control_characters(std::move(text));
-}
-
-bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-bool all_digits(std::string_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), is_digit);
-}
-
-// The value of the two digits at `pos`, or -1 when they are not two digits.
-int two_digit_value(std::string_view text, std::size_t pos) {
-    if (pos + 2 > text.size() || !all_digits(text.substr(pos, 2))) return -1;
-    return (text[pos] - '0') * 10 + (text[pos + 1] - '0');
-}
-
-// "DD/MM/YY", a day that exists in the years 2000-2099 the contest is held in.
-bool is_real_date(std::string_view date) {
-    if (date.size() != 8 || date[2] != '/' || date[5] != '/') return false;
-    const int day = two_digit_value(date, 0);
-    const int month = two_digit_value(date, 3);
-    const int year = two_digit_value(date, 6);
-    if (year < 0 || month < 1 || month > 12 || day < 1) return false;
-    constexpr int kDaysIn[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const int february_extra = month == 2 && year % 4 == 0 ? 1 : 0;
-    return day <= kDaysIn[month - 1] + february_extra;
-}
-
-// "HH.MM" on a 24-hour clock.
-bool is_real_time(std::string_view time) {
-    if (time.size() != 5 || time[2] != '.') return false;
-    const int hour = two_digit_value(time, 0);
-    const int minute = two_digit_value(time, 3);
-    return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59;
-}
-
-// A report of 2 digits (readability, strength) in SSB, 3 (and tone) in CW.
-bool is_report(std::string_view report, std::string_view mode) {
-    return report.size() == (mode == "CW" ? 3u : 2u) && all_digits(report);
-}
-
 // "QSO# " of a hand-edited file may hold no number: the next QSO then follows the restored ones.
 std::string restored_qso_number(const std::string& value, std::size_t restored_qsos) {
-    if (all_digits(value)) return value;
+    const bool digits = !value.empty() && std::all_of(value.begin(), value.end(), [](char c) {
+        return c >= '0' && c <= '9';
+    });
+    if (digits) return value;
     return pad_serial(number_text(static_cast<double>(restored_qsos + 1)));
 }
 
@@ -245,8 +204,9 @@ void MainLogScreen::Command4_Click() {
 void MainLogScreen::Command3_Click() {
     WindowSet& set = windows();
     for (WindowId id :
-         {WindowId::bearing_calculator, WindowId::edi_header, WindowId::edi_save, WindowId::station,
-          WindowId::start, WindowId::award, WindowId::admin, WindowId::member_lists}) {
+         {WindowId::bearing_calculator, WindowId::edi_header, WindowId::station, WindowId::edi_save,
+          WindowId::start, WindowId::qso_edit, WindowId::award, WindowId::admin,
+          WindowId::member_lists}) {
         set.close(id);
     }
     set.close(WindowId::main_log);
@@ -260,12 +220,17 @@ void MainLogScreen::Command10_Click() {
     // result would leave the reloaded window's QRB empty for that locator; the EDI body is
     // filled again by "Continua Contest" from the saved EDI log.
     set.close(WindowId::bearing_calculator);
+    set.close(WindowId::qso_edit);  // its search belongs to this contest's log
     if (set.is_open(WindowId::edi_header)) set.get<EdiHeaderScreen>().Text1.assign({});
     set.close(WindowId::main_log);
 }
 
 void MainLogScreen::Command2_Click() {
     windows().get<EdiHeaderScreen>().set_visible(true);
+}
+
+void MainLogScreen::Command5_Click() {
+    windows().get<QsoEditScreen>().set_visible(true);
 }
 
 void MainLogScreen::Command11_Click() {
@@ -437,51 +402,42 @@ bool MainLogScreen::AcceptQso() {
     const Platform& platform = windows().platform();
     if (mid(Text3.text(), 2, 1) == ".") Text3.set("0" + Text3.text());
     if (!is_real_date(Text2.text())) {
-        platform.inform("Inserire la data del QSO nel formato DD/MM/YY");
+        platform.inform(kDateRefusal);
         focus(Text2);
         return false;
     }
     if (!is_real_time(Text3.text())) {
-        platform.inform("Inserire l'ora del QSO nel formato HH:MM");
+        platform.inform(kTimeRefusal);
         focus(Text3);
         return false;
     }
     // A missing report would shift the readable log's columns and leave the EDI record without
     // one.
-    if (!is_report(Text8.text(), Text5.text())) {
-        platform.inform("Inserire il rapporto RST ricevuto");
+    if (!report_fits_mode(Text8.text(), Text5.text())) {
+        platform.inform(kReceivedReportRefusal);
         focus(Text8);
         return false;
     }
-    if (!is_report(Text7.text(), Text5.text())) {
-        platform.inform("Inserire il rapporto RST inviato");
+    if (!report_fits_mode(Text7.text(), Text5.text())) {
+        platform.inform(kSentReportRefusal);
         focus(Text7);
         return false;
     }
     if (!Text6.text().empty() && qsos_.worked(Text6.text())) {
-        platform.inform("QSO non valido, la stazione risulta gi\xE0 collegata");
+        platform.inform(kWorkedRefusal);
         PrepareNextQso();
         HideDistanceBar();
         return false;
     }
-    const std::string& member = Text11.text();
-    if (!member.empty()) {
-        const double number = text_value(mid(member, 2, 4));
-        const char* refusal = member[0] != 'I' && member[0] != 'M'
-                                  ? "Es. di formato corretto: I003 o M123"
-                              : member[0] == 'I' && number > 1100 ? "Membro IQRP errato"
-                              : member[0] == 'M' && number > 600  ? "Membro MQC errato"
-                                                                  : nullptr;
-        if (refusal) {
-            platform.inform(refusal);
-            focus(Text11);
-            return false;
-        }
+    if (const char* refusal = member_refusal(Text11.text())) {
+        platform.inform(refusal);
+        focus(Text11);
+        return false;
     }
     const std::string& locator = Text10.text();
     // A locator the calculator cannot read would be logged at 1 km.
-    if (locator.size() < 6 || (locator.size() == 6 && !is_digit(locator[2]))) {
-        platform.inform("Locatore errato");
+    if (locator.size() <= 6 && !is_readable_locator(locator)) {
+        platform.inform(kLocatorRefusal);
         focus(Text10);
         return false;
     }
@@ -518,7 +474,10 @@ void MainLogScreen::RecalculateDistance() {
 }
 
 void MainLogScreen::AddToTotals(const QsoRecord& qso) {
-    const ContestTotals next = add_qso(totals(), qso.qrb, qso.member, qso.callsign, qso.locator);
+    ShowTotals(add_qso(totals(), qso.qrb, qso.member, qso.callsign, qso.locator));
+}
+
+void MainLogScreen::ShowTotals(const ContestTotals& next) {
     Label19.set(next.qso);
     Label21.set(next.qrb);
     Label23.set(next.molt);

@@ -102,6 +102,7 @@ class MainLogScreen : public Window {
     void Command2_Click();   // "Crea LOG": open the EDI header window
     void Command3_Click();   // "Esci"
     void Command4_Click();   // "apri_parz": restore the partial state
+    void Command5_Click();   // "Modifica QSO": open the correction window
     void Command7_Click();   // switch mode
     void Command8_Click();   // scroll the log to its end
     void Command9_Click();   // fill date and time from the clock
@@ -116,6 +117,10 @@ class MainLogScreen : public Window {
     // Writes parziale.db from the contest as it stands (nothing while the log is empty).
     void SavePartialState();
 
+    // A correction of QSO `index` (0-based, log order): its record, both of its lines in every
+    // log list that holds them, and the totals as if it had been logged so. Not saved here.
+    void ReplaceQso(std::size_t index, QsoRecord corrected);
+
     // The readable log asks for its caret at the end (the log scrolls to its last line).
     std::function<void()> on_scroll_log;
 
@@ -127,6 +132,7 @@ class MainLogScreen : public Window {
     void ClockRefresh();
     void AdministratorCheck();
     void AddToTotals(const QsoRecord& qso);
+    void ShowTotals(const ContestTotals& totals);
     void PrepareNextQso();
     void ShowDistanceLabels(bool visible);
     void RecalculateDistance();

@@ -2,15 +2,28 @@
 
 #include <utility>
 
+#include "base/text.h"
+
 namespace zelora {
 
 void QsoIndex::add(QsoRecord qso) {
     ++callsign_count_[qso.callsign];
+    distances_.push_back(text_value(qso.qrb));
     qsos_.push_back(std::move(qso));
+}
+
+void QsoIndex::replace(std::size_t index, QsoRecord qso) {
+    if (index >= qsos_.size()) return;
+    const std::string& old_callsign = qsos_[index].callsign;
+    if (--callsign_count_[old_callsign] == 0) callsign_count_.erase(old_callsign);
+    ++callsign_count_[qso.callsign];
+    distances_[index] = text_value(qso.qrb);
+    qsos_[index] = std::move(qso);
 }
 
 void QsoIndex::clear() {
     qsos_.clear();
+    distances_.clear();
     callsign_count_.clear();
 }
 
@@ -19,12 +32,12 @@ bool QsoIndex::worked(const std::string& callsign) const {
     return found != callsign_count_.end() && found->second > 0;
 }
 
-void QsoIndex::rename(std::size_t index, const std::string& callsign) {
-    if (index >= qsos_.size()) return;
-    std::string& current = qsos_[index].callsign;
-    if (--callsign_count_[current] == 0) callsign_count_.erase(current);
-    current = callsign;
-    ++callsign_count_[current];
+std::optional<std::size_t> QsoIndex::find(const std::string& callsign) const {
+    if (!worked(callsign)) return std::nullopt;
+    for (std::size_t i = 0; i < qsos_.size(); ++i) {
+        if (qsos_[i].callsign == callsign) return i;
+    }
+    return std::nullopt;
 }
 
 }  // namespace zelora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -9,20 +10,25 @@
 namespace zelora {
 
 // Each logged QSO's own fields beside the log lists, so that the duplicate check, the
-// correction and the statistics never rescan the log text.
+// correction, the totals and the statistics never rescan the log text.
 class QsoIndex {
   public:
     void add(QsoRecord qso);
+    // A correction rewrote QSO `index` (0-based); nothing happens for an index past the log.
+    void replace(std::size_t index, QsoRecord qso);
     void clear();
 
     const std::vector<QsoRecord>& qsos() const { return qsos_; }
+    // The number read from each QSO's QRB text, in log order (the totals add them up).
+    const std::vector<double>& distances() const { return distances_; }
     // True when a logged QSO has exactly this callsign.
     bool worked(const std::string& callsign) const;
-    // A correction changed the callsign of QSO `index` (0-based).
-    void rename(std::size_t index, const std::string& callsign);
+    // The first QSO in log order with exactly this callsign.
+    std::optional<std::size_t> find(const std::string& callsign) const;
 
   private:
     std::vector<QsoRecord> qsos_;
+    std::vector<double> distances_;
     std::unordered_map<std::string, std::size_t> callsign_count_;
 };
 

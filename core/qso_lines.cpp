@@ -1,5 +1,6 @@
 #include "core/qso_lines.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "base/text.h"
@@ -37,19 +38,6 @@ std::string plain_distance(const std::string& qrb) {
     return number_text(static_cast<double>(whole_value(qrb)));
 }
 
-// Any mode other than SSB and CW has no code the log can carry: the field stays empty.
-std::string mode_code(const std::string& mode) {
-    if (mode == "SSB") return kSsbCode;
-    if (mode == "CW") return kCwCode;
-    return {};
-}
-
-std::string mode_from_code(const std::string& code) {
-    if (code == kSsbCode) return "SSB";
-    if (code == kCwCode) return "CW";
-    return {};
-}
-
 std::vector<std::string> split_fields(std::string_view line) {
     std::vector<std::string> fields;
     std::size_t start = 0;
@@ -64,19 +52,49 @@ std::vector<std::string> split_fields(std::string_view line) {
     }
 }
 
-// "200719" gives "19/07/20"; an empty field stays empty.
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The EDI line carries the plain distance; the record keeps it as the calculator gives it,
+// with its leading blank ("523" gives " 523"), so that an ODX taken from a restored QSO reads
+// as one taken at entry. "1" stays as it is: it is what a QSO in the own sub-square logs.
+std::string qrb_from_edi(const std::string& points) {
+    const bool plain = !points.empty() && std::all_of(points.begin(), points.end(), is_digit);
+    return plain && points != "1" ? " " + points : points;
+}
+
+}  // namespace
+
+std::string mode_code(const std::string& mode) {
+    if (mode == "SSB") return kSsbCode;
+    if (mode == "CW") return kCwCode;
+    return {};
+}
+
+std::string mode_from_code(const std::string& code) {
+    if (code == kSsbCode) return "SSB";
+    if (code == kCwCode) return "CW";
+    return {};
+}
+
+std::string edi_date(const std::string& date) {
+    return mid(date, 7, 2) + mid(date, 4, 2) + mid(date, 1, 2);
+}
+
+std::string edi_time(const std::string& time) {
+    return mid(time, 1, 2) + mid(time, 4, 2);
+}
+
 std::string date_from_edi(const std::string& date) {
     if (date.empty()) return {};
     return mid(date, 5, 2) + "/" + mid(date, 3, 2) + "/" + mid(date, 1, 2);
 }
 
-// "0720" gives "07.20"; an empty field stays empty.
 std::string time_from_edi(const std::string& time) {
     if (time.empty()) return {};
     return mid(time, 1, 2) + "." + mid(time, 3, 2);
 }
-
-}  // namespace
 
 std::string qso_list_line(const QsoRecord& qso) {
     std::string line;
@@ -103,12 +121,10 @@ std::string qso_list_line(const QsoRecord& qso) {
 }
 
 std::string edi_qso_line(const QsoRecord& qso) {
-    const std::string date = mid(qso.date, 7, 2) + mid(qso.date, 4, 2) + mid(qso.date, 1, 2);
-    const std::string time = mid(qso.time, 1, 2) + mid(qso.time, 4, 2);
-    const std::string fields[] = {
-        date,         time,        qso.callsign,           mode_code(qso.mode),
-        qso.rst_sent, qso.number,  qso.rst_received,       qso.serial_received,
-        qso.member,   qso.locator, plain_distance(qso.qrb)};
+    const std::string fields[] = {edi_date(qso.date),  edi_time(qso.time),     qso.callsign,
+                                  mode_code(qso.mode), qso.rst_sent,           qso.number,
+                                  qso.rst_received,    qso.serial_received,    qso.member,
+                                  qso.locator,         plain_distance(qso.qrb)};
     std::string line;
     line.reserve(64);
     for (const std::string& field : fields) {
@@ -136,7 +152,7 @@ QsoRecord qso_from_edi_line(std::string_view line) {
     qso.serial_received = field(7);
     qso.member = field(8);
     qso.locator = field(9);
-    qso.qrb = field(10);
+    qso.qrb = qrb_from_edi(field(10));
     return qso;
 }
 

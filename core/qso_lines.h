@@ -20,7 +20,16 @@ std::string edi_qso_line(const QsoRecord& qso);
 
 // The QSO an EDI line describes, as far as its fields go (a restored log has no other record
 // of its QSOs). Missing fields are empty, and so are the frequency, which the line does not
-// carry, and the mode of a code other than "1" and "0".
+// carry, and the mode of a code other than "1" and "0". A plain distance gets back the leading
+// blank of the calculator's result (" 523"), except "1".
 QsoRecord qso_from_edi_line(std::string_view line);
+
+// The fields of the EDI line in the forms of the entry row and back.
+std::string mode_code(const std::string& mode);       // "SSB" gives "1", "CW" "0", others ""
+std::string mode_from_code(const std::string& code);  // "1" gives "SSB", "0" "CW", others ""
+std::string edi_date(const std::string& date);        // "19/07/20" gives "200719"
+std::string edi_time(const std::string& time);        // "07.20" gives "0720"
+std::string date_from_edi(const std::string& date);   // "200719" gives "19/07/20", "" stays
+std::string time_from_edi(const std::string& time);   // "0720" gives "07.20", "" stays
 
 }  // namespace zelora

@@ -18,6 +18,8 @@ struct QsoRecord {
     std::string locator;          // Text10
     std::string member;           // Text11, "", "I003", "M123"
     std::string qrb;              // Label13, " 523" or "1"
+
+    bool operator==(const QsoRecord&) const = default;
 };
 
 }  // namespace zelora
