@@ -14,6 +14,8 @@
 #include "core/station_screen.h"
 #include "export/edi_header_screen.h"
 #include "geo/bearing_calculator_screen.h"
+#include "stats/report_screen.h"
+#include "stats/statistics_screen.h"
 #include "store/admin_screen.h"
 #include "store/member_list.h"
 #include "store/member_list_screen.h"
@@ -201,9 +203,9 @@ void MainLogScreen::Command4_Click() {
 
 void MainLogScreen::Command3_Click() {
     WindowSet& set = windows();
-    for (WindowId id :
-         {WindowId::bearing_calculator, WindowId::edi_header, WindowId::station, WindowId::start,
-          WindowId::award, WindowId::admin, WindowId::member_lists}) {
+    for (WindowId id : {WindowId::bearing_calculator, WindowId::edi_header, WindowId::station,
+                        WindowId::start, WindowId::award, WindowId::admin, WindowId::member_lists,
+                        WindowId::statistics, WindowId::report}) {
         set.close(id);
     }
     set.close(WindowId::main_log);
@@ -219,6 +221,11 @@ void MainLogScreen::Command10_Click() {
     set.close(WindowId::bearing_calculator);
     if (set.is_open(WindowId::edi_header)) set.get<EdiHeaderScreen>().Text1.assign({});
     set.close(WindowId::main_log);
+}
+
+// Computed when the window is created: while it is open its results are only shown again.
+void MainLogScreen::Command6_Click() {
+    windows().get<StatisticsScreen>().set_visible(true);
 }
 
 void MainLogScreen::Command11_Click() {
