@@ -18,6 +18,8 @@
 #include "export/edi_header_screen.h"
 #include "geo/bearing_calculator_screen.h"
 #include "geo/locator_math.h"
+#include "stats/report_screen.h"
+#include "stats/statistics_screen.h"
 #include "store/admin_screen.h"
 #include "store/member_list.h"
 #include "store/member_list_screen.h"
@@ -205,8 +207,8 @@ void MainLogScreen::Command3_Click() {
     WindowSet& set = windows();
     for (WindowId id :
          {WindowId::bearing_calculator, WindowId::edi_header, WindowId::station, WindowId::edi_save,
-          WindowId::start, WindowId::qso_edit, WindowId::award, WindowId::admin,
-          WindowId::member_lists}) {
+          WindowId::start, WindowId::qso_edit, WindowId::statistics, WindowId::report,
+          WindowId::award, WindowId::admin, WindowId::member_lists}) {
         set.close(id);
     }
     set.close(WindowId::main_log);
@@ -231,6 +233,11 @@ void MainLogScreen::Command2_Click() {
 
 void MainLogScreen::Command5_Click() {
     windows().get<QsoEditScreen>().set_visible(true);
+}
+
+// Computed when the window is created: while it is open its results are only shown again.
+void MainLogScreen::Command6_Click() {
+    windows().get<StatisticsScreen>().set_visible(true);
 }
 
 void MainLogScreen::Command11_Click() {

@@ -103,6 +103,7 @@ class MainLogScreen : public Window {
     void Command3_Click();   // "Esci"
     void Command4_Click();   // "apri_parz": restore the partial state
     void Command5_Click();   // "Modifica QSO": open the correction window
+    void Command6_Click();   // "STAT": open the statistics window
     void Command7_Click();   // switch mode
     void Command8_Click();   // scroll the log to its end
     void Command9_Click();   // fill date and time from the clock
