@@ -1,0 +1,65 @@
+// "Continua Contest" over a parziale.db as a crash, a full disk or a hand edit may have left
+// it: the main window takes the contest back, logs one more QSO on top of it and saves it
+// with "Esci"; a second run that continues and leaves at once saves exactly the same file.
+#include <cstdint>
+#include <string>
+
+#include "base/window_set.h"
+#include "core/main_log_screen.h"
+#include "core/start_screen.h"
+#include "core/station_profile.h"
+#include "export/edi_header_screen.h"
+#include "fuzz_support.h"
+#include "store/partial_state_file.h"
+
+namespace zelora {
+namespace {
+
+constexpr const char* kConfig =
+    "Call = ZZ9QX\r\nLocator = JN81GD\r\nIQRP = 003\r\nMDC = 045\r\n\r\n";
+
+// One run of the program: start, "Continua Contest", then whatever `work` does, then "Esci".
+template <class Work>
+void continue_contest(testing::FakePlatform& fake, Work work) {
+    WindowSet windows(fake.platform());
+    start_program(windows);
+    FUZZ_CHECK(windows.is_open(WindowId::start));
+    windows.get<StartScreen>().Command1_Click();
+    MainLogScreen& main = windows.get<MainLogScreen>();
+    FUZZ_CHECK(main.visible());
+    FUZZ_CHECK(main.Text14.size() == main.qsos().qsos().size());
+    FUZZ_CHECK(windows.get<EdiHeaderScreen>().Text1.lines() == main.Text14.lines());
+    work(main);
+    main.Command3_Click();
+    FUZZ_CHECK(windows.finished());
+}
+
+}  // namespace
+}  // namespace zelora
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace zelora;
+    testing::FakePlatform& fake = fuzz::fresh_platform();
+    fake.dir.write(kStationFileName, kConfig);
+    fake.dir.write(kPartialStateFileName, std::string(reinterpret_cast<const char*>(data), size));
+
+    continue_contest(fake, [](MainLogScreen& main) {
+        const std::size_t logged = main.Text12.size();
+        main.focus(main.Text6);
+        main.Text6.set("ZZ9XAB");
+        main.focus(main.Text9);
+        main.Text9.set("5");
+        main.focus(main.Text10);
+        main.Text10.set("JN61FV");
+        main.Text11.set("I003");
+        main.Command1_Click();
+        FUZZ_CHECK(main.Text12.size() <= logged + 1);
+        FUZZ_CHECK(main.Text14.size() == main.qsos().qsos().size());
+    });
+    const std::string saved = fake.dir.read(kPartialStateFileName);
+    FUZZ_CHECK(fake.messages.shown.size() <= 1);  // at most the refusal of a duplicate
+
+    continue_contest(fake, [](MainLogScreen&) {});
+    FUZZ_CHECK(fake.dir.read(kPartialStateFileName) == saved);
+    return 0;
+}
