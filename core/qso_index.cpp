@@ -12,6 +12,7 @@ void QsoIndex::add(QsoRecord qso) {
 void QsoIndex::clear() {
     qsos_.clear();
     callsign_count_.clear();
+    ++rewrites_;
 }
 
 bool QsoIndex::worked(const std::string& callsign) const {
@@ -24,6 +25,7 @@ void QsoIndex::rename(std::size_t index, const std::string& callsign) {
     std::string& current = qsos_[index].callsign;
     if (--callsign_count_[current] == 0) callsign_count_.erase(current);
     current = callsign;
+    ++rewrites_;
     ++callsign_count_[current];
 }
 

@@ -20,10 +20,14 @@ class QsoIndex {
     bool worked(const std::string& callsign) const;
     // A correction changed the callsign of QSO `index` (0-based).
     void rename(std::size_t index, const std::string& callsign);
+    // How many times the index changed otherwise than by appending (cleared, a QSO corrected):
+    // what keeps a copy of the log by appending must start over when this moves.
+    std::size_t rewrites() const { return rewrites_; }
 
   private:
     std::vector<QsoRecord> qsos_;
     std::unordered_map<std::string, std::size_t> callsign_count_;
+    std::size_t rewrites_ = 0;
 };
 
 }  // namespace zelora
