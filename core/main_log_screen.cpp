@@ -95,6 +95,7 @@ void MainLogScreen::Form_Load() {
         windows().get<StartScreen>().set_visible(true);
         set_visible(false);
     }
+    aids.LoadMemberLists();
     focus(Text6);  // ready for the first callsign
 }
 
@@ -201,6 +202,7 @@ void MainLogScreen::Command4_Click() {
     Text12.assign(std::move(readable_lines));
     windows().get<EdiHeaderScreen>().Text1.assign(edi_lines);
     Text14.assign(std::move(edi_lines));
+    aids.LogChanged(Text6.text());
 }
 
 void MainLogScreen::Command3_Click() {
@@ -334,6 +336,7 @@ void MainLogScreen::Text5_KeyDown(int key_code) {
 
 void MainLogScreen::Text6_Change() {
     upper_case(Text6);
+    aids.CallsignTyped(Text6.text());
 }
 
 void MainLogScreen::Text9_GotFocus() {
@@ -467,6 +470,7 @@ bool MainLogScreen::AcceptQso() {
     qsos_.add(qso);
     Text1.set(number_text(text_value(Text1.text()) + 1));
     AddToTotals(qso);
+    aids.RefreshRate();
     PrepareNextQso();
     HideDistanceBar();
     return true;

@@ -10,6 +10,7 @@
 #include "base/window_set.h"
 #include "core/contest_totals.h"
 #include "core/log_list.h"
+#include "core/operator_aids.h"
 #include "core/qso_index.h"
 #include "core/qso_record.h"
 #include "geo/pointing.h"
@@ -84,6 +85,9 @@ class MainLogScreen : public Window {
     TwipLine Line1 = kNeedleAtStart;  // compass needle
     TwipLine Line2 = kBarAtStart;     // distance bar
     std::function<void()> on_pointing_changed;
+
+    // Duplicate mark, partial check, member hint and QSO rate.
+    OperatorAids aids{qsos_, windows().platform()};
 
     // Each logged QSO's own fields, beside the lists.
     const QsoIndex& qsos() const { return qsos_; }

@@ -19,12 +19,14 @@ void QsoIndex::replace(std::size_t index, QsoRecord qso) {
     ++callsign_count_[qso.callsign];
     distances_[index] = text_value(qso.qrb);
     qsos_[index] = std::move(qso);
+    ++rewrites_;
 }
 
 void QsoIndex::clear() {
     qsos_.clear();
     distances_.clear();
     callsign_count_.clear();
+    ++rewrites_;
 }
 
 bool QsoIndex::worked(const std::string& callsign) const {

@@ -25,11 +25,15 @@ class QsoIndex {
     bool worked(const std::string& callsign) const;
     // The first QSO in log order with exactly this callsign.
     std::optional<std::size_t> find(const std::string& callsign) const;
+    // How many times the index changed otherwise than by appending (cleared, a QSO corrected):
+    // what keeps a copy of the log by appending must start over when this moves.
+    std::size_t rewrites() const { return rewrites_; }
 
   private:
     std::vector<QsoRecord> qsos_;
     std::vector<double> distances_;
     std::unordered_map<std::string, std::size_t> callsign_count_;
+    std::size_t rewrites_ = 0;
 };
 
 }  // namespace zelora

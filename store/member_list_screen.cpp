@@ -7,6 +7,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "base/window_set.h"
+#include "core/main_log_screen.h"
 #include "store/member_list.h"
 
 namespace zelora {
@@ -95,6 +96,8 @@ void MemberListScreen::AddMember() {
     count.set(number_text(text_value(count.text()) + 1));
     SelectMemberList();
     Text6.set(kNoCallsign);
+    if (windows().is_open(WindowId::main_log))
+        windows().get<MainLogScreen>().aids.LoadMemberLists();
     windows().platform().inform("Utente aggiunto con successo nel database");
 }
 

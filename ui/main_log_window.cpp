@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTime>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -63,6 +65,7 @@ MainLogWindow::MainLogWindow(MainLogScreen& screen) : WindowView(screen), screen
 
     auto* middle = new QHBoxLayout;
     middle->addWidget(log_, 1);
+    middle->addWidget(make_partial_list());
     middle->addLayout(side);
 
     auto* bottom = new QHBoxLayout;
@@ -82,6 +85,7 @@ MainLogWindow::MainLogWindow(MainLogScreen& screen) : WindowView(screen), screen
     };
     screen.on_pointing_changed = [this] { show_pointing(); };
     show_pointing();
+    refresh_rate_every_minute();
     for (std::size_t i = 1; i < tab_order_.size(); ++i)
         setTabOrder(tab_order_[i - 1], tab_order_[i]);
     resize(1100, 720);
@@ -190,6 +194,7 @@ QWidget* MainLogWindow::make_entry_row() {
     tab_order_.push_back(ok);
     on_click(ok, [this] { screen_.Command1_Click(); });
     grid->addWidget(ok, 1, column);
+    grid->addWidget(make_operator_aids(row->findChild<QLineEdit*>("Text6")), 0, column + 1, 3, 1);
 
     // Distance and heading of the locator being typed.
     auto* distance = new QHBoxLayout;
@@ -271,6 +276,13 @@ QWidget* MainLogWindow::make_contest_frame() {
     auto* km = caption(QStringLiteral("Km"));
     km->setObjectName("Label30");
     grid->addWidget(km, row, column);
+    const CaptionedValue rates[] = {{"Rate 10'", screen_.aids.Rate10, "Rate10"},
+                                    {"Rate 60'", screen_.aids.Rate60, "Rate60"}};
+    int rate_row = row;
+    for (const CaptionedValue& rate : rates) {
+        grid->addWidget(caption(QString::fromUtf8(rate.caption)), ++rate_row, 0);
+        grid->addWidget(value_label(rate.control, rate.name), rate_row, 1, 1, 3);
+    }
     return frame;
 }
 
@@ -325,6 +337,70 @@ QWidget* MainLogWindow::make_buttons() {
     grid->addWidget(administration, 1, 3, 1, 2);
     grid->addWidget(leave, 1, 5);
     return buttons;
+}
+
+QWidget* MainLogWindow::make_operator_aids(QLineEdit* callsign_box) {
+    auto* aids = new QWidget;
+    auto* column = new QVBoxLayout(aids);
+    column->setContentsMargins(6, 0, 0, 0);
+    auto* dupe = new QLabel;
+    dupe->setObjectName("DupeMark");
+    QFont bold = dupe->font();
+    bold.setBold(true);
+    dupe->setFont(bold);
+    dupe->setStyleSheet(QStringLiteral("color: #c00000;"));
+    const Control& mark = screen_.aids.DupeMark;
+    watch(screen_.aids.DupeMark, [dupe, callsign_box, &mark] {
+        dupe->setText(from_cp1252(mark.text()));
+        callsign_box->setStyleSheet(
+            mark.text().empty() ? QString() : QStringLiteral("QLineEdit { background: #ff8c8c; }"));
+    });
+    QLabel* hint = value_label(screen_.aids.MemberHint, "MemberHint");
+    // The widest texts the labels take, so that the entry row never changes its width.
+    const int width = QFontMetrics(bold).horizontalAdvance(QStringLiteral("DUPE 0000 00.00  "));
+    for (QLabel* label : {dupe, hint}) label->setMinimumWidth(width);
+    column->addStretch();
+    column->addWidget(dupe);
+    column->addWidget(hint);
+    return aids;
+}
+
+QWidget* MainLogWindow::make_partial_list() {
+    auto* partial = new QWidget;
+    auto* column = new QVBoxLayout(partial);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(new QLabel(QStringLiteral("Gia' collegati")));
+    auto* list = new QLabel;
+    list->setObjectName("PartialList");
+    list->setFont(fixed_pitch_font());
+    list->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    list->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    list->setBackgroundRole(QPalette::Base);
+    list->setAutoFillBackground(true);
+    list->setMargin(3);
+    const QFontMetrics metrics(list->font());
+    const int frame = 2 * (list->frameWidth() + list->margin());
+    // A line: callsign padded to 11, blank, locator.
+    list->setFixedSize(metrics.horizontalAdvance(QString(19, QLatin1Char('W'))) + frame,
+                       metrics.lineSpacing() * 10 + frame);
+    bind(list, screen_.aids.PartialList);
+    column->addWidget(list);
+    column->addStretch();
+    return partial;
+}
+
+void MainLogWindow::refresh_rate_every_minute() {
+    // Just after each minute of the computer's clock, when the counts can change.
+    const auto to_next_minute = [] {
+        return 60000 - QTime::currentTime().msecsSinceStartOfDay() % 60000 + 200;
+    };
+    auto* timer = new QTimer(this);
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, this, [this, timer, to_next_minute] {
+        when_attached([this] { screen_.aids.RefreshRate(); });
+        timer->start(to_next_minute());
+    });
+    timer->start(to_next_minute());
 }
 
 void MainLogWindow::show_pointing() {

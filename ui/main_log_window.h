@@ -48,6 +48,11 @@ class MainLogWindow : public WindowView {
     // Caption and value rows from the top of `grid`; the first row left free.
     int add_rows(QGridLayout* grid, int value_columns, std::initializer_list<CaptionedValue> rows);
     void show_pointing();
+    // Duplicate mark and member hint beside the entry row, the partial check beside the log,
+    // and the rate clock.
+    QWidget* make_operator_aids(QLineEdit* callsign_box);
+    QWidget* make_partial_list();
+    void refresh_rate_every_minute();
 
     MainLogScreen& screen_;
     QLineEdit* mode_box_ = nullptr;

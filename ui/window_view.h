@@ -44,6 +44,8 @@ class WindowView : public QWidget {
     // Visibility only (buttons and pictures shown in some situations).
     void bind_visibility(QWidget* widget, Control& control);
     void on_click(QAbstractButton* button, std::function<void()> reaction);
+    // Runs `show` now and on every change of the control (one view per control).
+    void watch(Control& control, std::function<void()> show);
 
     // The window's close box: each window says what it means.
     virtual void close_box() = 0;
@@ -60,7 +62,6 @@ class WindowView : public QWidget {
     void follow_window();
     void focus_changed(QWidget* now);
     void keep(const QMetaObject::Connection& connection) { connections_.append(connection); }
-    void watch(Control& control, std::function<void()> show);
 
     Window* window_;
     QList<QMetaObject::Connection> connections_;

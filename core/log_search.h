@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "base/platform.h"
+#include "core/qso_index.h"
+
+namespace zelora {
+
+// The minute a QSO was logged, counted from 1 January 2000: its "DD/MM/YY" date and "HH.MM"
+// time. Nothing when either does not read as a real date and time.
+std::optional<std::int64_t> qso_minute(const std::string& date, const std::string& time);
+std::int64_t minute_of(const DateTime& when);
+
+// The log laid out for what is looked up while a callsign is being typed: every callsign in
+// one contiguous buffer (a substring search runs over it at memory speed), the most recent QSO
+// of each callsign, and each QSO's minute. It follows the index by appending, and starts over
+// when the index was rewritten.
+class LogSearch {
+  public:
+    // True when the log changed since the last sync.
+    bool sync(const QsoIndex& log);
+
+    // The most recent QSO (0-based) with exactly this callsign.
+    std::optional<std::size_t> last_qso_of(const std::string& callsign) const;
+
+    // The most recent QSOs of at most `limit` different callsigns that contain `text`, most
+    // recent first; nothing for a text shorter than 2 characters.
+    std::vector<std::size_t> containing(std::string_view text, std::size_t limit) const;
+
+    // The QSOs logged in the `minutes` minutes up to `now` (the current minute included).
+    // A QSO stamped after `now` (a clock set back, a paper log in local time) is not counted.
+    int logged_within(std::int64_t now, int minutes) const;
+
+  private:
+    void append(const QsoRecord& qso);
+    std::size_t end_of(std::size_t qso) const;  // offset just past the callsign's separator
+    std::string_view callsign_at(std::size_t qso) const;
+
+    std::string callsigns_;            // each callsign followed by '\n', in logging order
+    std::vector<std::size_t> starts_;  // offset of each QSO's callsign
+    std::unordered_map<std::string, std::size_t> last_qso_;
+    std::vector<std::int64_t> minutes_;  // kNoMinute when the date or time does not read
+    std::size_t synced_rewrites_ = 0;
+};
+
+}  // namespace zelora

@@ -1,0 +1,53 @@
+#include "core/operator_aids.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "base/text.h"
+
+namespace zelora {
+
+void OperatorAids::CallsignTyped(const std::string& callsign) {
+    // The box's change reaction runs twice per keystroke (once more for the upper case).
+    if (!search_.sync(log_) && callsign == shown_callsign_) return;
+    shown_callsign_ = callsign;
+    const std::vector<QsoRecord>& qsos = log_.qsos();
+
+    const std::optional<std::size_t> dupe = search_.last_qso_of(callsign);
+    DupeMark.set(callsign.empty() || !dupe ? ""
+                                           : "DUPE " + qsos[*dupe].number + " " + qsos[*dupe].time);
+
+    std::string lines;
+    for (const std::size_t qso : search_.containing(callsign, kPartialListLength)) {
+        std::string line = qsos[qso].callsign;
+        line.resize(std::max<std::size_t>(line.size(), 11), ' ');
+        lines += line + " " + qsos[qso].locator + "\n";
+    }
+    PartialList.set(lines);
+
+    const std::optional<std::string> member = members_.member_of(callsign);
+    MemberHint.set(!member ? "" : (member->front() == 'I' ? "I-QRP " : "MQC ") + *member);
+}
+
+void OperatorAids::LogChanged(const std::string& callsign) {
+    shown_callsign_.clear();
+    CallsignTyped(callsign);
+    RefreshRate();
+}
+
+void OperatorAids::RefreshRate() {
+    search_.sync(log_);
+    const std::int64_t now = minute_of(platform_.clock.utc_now());
+    Rate10.set(number_text(search_.logged_within(now, 10) * 6));
+    Rate60.set(number_text(search_.logged_within(now, 60)));
+}
+
+void OperatorAids::LoadMemberLists() {
+    members_.load(platform_);
+    const std::string callsign = std::move(shown_callsign_);
+    shown_callsign_.clear();
+    CallsignTyped(callsign);  // a member just added shows at once
+}
+
+}  // namespace zelora
