@@ -220,13 +220,15 @@ TEST(QsoEdit, EachFieldIsRewrittenInBothLinesOfItsQsoInEveryList) {
 
 TEST(QsoEdit, SearchShowsTheQsoOwnFieldsOrTellsItIsNotThere) {
     Session s("999");
+    s.correct("ZZ9XA/P", {{&E::Text7, "579"}});  // the report is shown after the mode sets one
+    s.fake.messages.shown.clear();
     const struct {
         const char* typed;
         Strings fields;  // callsign, date, time, locator, mode, report, serial, member
     } cases[] = {
         {"ZZ9XA", {"ZZ9XA", "200719", "0720", "JN61FV", "1", "59", "005", "I003"}},
         {"zz9xab", {"ZZ9XAB", "200719", "0720", "JN45LL", "0", "599", "011", ""}},
-        {"ZZ9XA/P", {"ZZ9XA/P", "200719", "0720", "JN71AA", "0", "599", "001", ""}},
+        {"ZZ9XA/P", {"ZZ9XA/P", "200719", "0720", "JN71AA", "0", "579", "001", ""}},
         {"ZZ9X", Strings(8)},
         {"ZZ9XA/", Strings(8)},
         {"", Strings(8)},
@@ -419,8 +421,10 @@ TEST(QsoEdit, TypingAidsAndLeavingTheContestCloseTheWindow) {
     EXPECT_EQ(e.Text7.text(), "599");
     e.Text6.set("1");
     EXPECT_EQ(e.Text7.text(), "59");
+    s.windows.close(WindowId::qso_edit);
     s.main().Command5_Click();
     EXPECT_TRUE(s.edit().visible());
+    EXPECT_EQ(s.edit().focused(), &s.edit().Text1);
     s.main().Command10_Click();  // back to start: nothing of this contest stays
     EXPECT_FALSE(s.windows.is_open(WindowId::qso_edit));
 }
