@@ -51,6 +51,10 @@ QsoEditScreen::QsoEditScreen(WindowSet& windows) : Window(windows) {
     Text6.on_change = [this] { Text6_Change(); };
 }
 
+void QsoEditScreen::Form_Load() {
+    focus(Text1);  // ready for the callsign to find
+}
+
 void QsoEditScreen::Text6_Change() {
     if (Text6.text() == "1") Text7.set("59");
     if (Text6.text() == "0") Text7.set("599");

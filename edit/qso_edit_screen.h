@@ -37,6 +37,8 @@ class QsoEditScreen : public Window {
     Control Label15{"", false};  // serial received
     Control Label18{"", false};  // member number
 
+    void Form_Load() override;
+
     void Command3_Click();  // "OK": find the QSO
     void Command1_Click();  // "Modifica": write the corrections and save the contest
     void Command2_Click();  // "Chiudi"

@@ -321,6 +321,7 @@ QWidget* MainLogWindow::make_buttons() {
 
     on_click(create_log, [this] { screen_.Command2_Click(); });
     on_click(leave, [this] { screen_.Command3_Click(); });
+    on_click(correct, [this] { screen_.Command5_Click(); });
     on_click(mode, [this] { screen_.Command7_Click(); });
     on_click(clock, [this] { screen_.Command9_Click(); });
     on_click(back, [this] { screen_.Command10_Click(); });

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <memory>
 
@@ -58,6 +60,7 @@ WindowView::~WindowView() {
     for (Control* control : watched_) control->on_view_update = nullptr;
     for (LogList* list : watched_lists_) {
         list->on_view_append = nullptr;
+        list->on_view_replace = nullptr;
         list->on_view_reset = nullptr;
     }
 }
@@ -139,6 +142,14 @@ void WindowView::bind(QPlainTextEdit* edit, LogList& list) {
     };
     list.on_view_append = [this, edit](const std::string& line) {
         if (window_) edit->appendPlainText(from_cp1252(line));
+    };
+    list.on_view_replace = [this, edit](std::size_t index, const std::string& line) {
+        if (!window_) return;
+        const QTextBlock block = edit->document()->findBlockByNumber(static_cast<int>(index));
+        if (!block.isValid()) return;
+        QTextCursor cursor(block);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        cursor.insertText(from_cp1252(line));
     };
     list.on_view_reset = [this, reset] {
         if (window_) reset();

@@ -9,6 +9,7 @@
 #include "ui/edi_save_window.h"
 #include "ui/main_log_window.h"
 #include "ui/member_list_window.h"
+#include "ui/qso_edit_window.h"
 #include "ui/start_window.h"
 #include "ui/station_window.h"
 
@@ -33,6 +34,8 @@ WindowView* make_view(WindowId id, Window& window) {
             return new AdminWindow(static_cast<AdminScreen&>(window));
         case WindowId::member_lists:
             return new MemberListWindow(static_cast<MemberListScreen&>(window));
+        case WindowId::qso_edit:
+            return new QsoEditWindow(static_cast<QsoEditScreen&>(window));
         case WindowId::bearing_calculator:
             return new BearingCalculatorWindow(static_cast<BearingCalculatorScreen&>(window));
         default:

@@ -96,106 +96,70 @@ struct Session {
 };
 
 TEST(QsoEdit, EachFieldIsRewrittenInBothLinesOfItsQsoInEveryList) {
-    const struct {
+    struct Correction {
         const char* name;
-        std::string first;
+        std::string first;  // number of the log's first QSO
         std::size_t index;
         Edits edits;
+    };
+    const struct {
+        Correction correction;
         std::string readable, edi;
     } cases[] = {
-        {"date",
-         "001",
-         0,
-         {{&E::Text3, "200720"}},
+        {{"date", "001", 0, {{&E::Text3, "200720"}}},
          "001   20/07/20   07.20   144Mhz   SSB   ZZ9XA       59-005   JN61FV   I003",
          "200720;0720;ZZ9XA;1;59;001;59;005;I003;JN61FV;350;;;;"},
-        {"time, CW",
-         "001",
-         1,
-         {{&E::Text4, "0935"}},
+        {{"time, CW", "001", 1, {{&E::Text4, "0935"}}},
          "002   19/07/20   09.35   144Mhz    CW   ZZ9XAB      599-011  JN45LL   ",
          "200719;0935;ZZ9XAB;0;599;002;599;011;;JN45LL;778;;;;"},
-        {"callsign grows past its column",
-         "001",
-         0,
-         {{&E::Text2, "iz9abcd/qrp"}},
+        {{"callsign grows past its column", "001", 0, {{&E::Text2, "iz9abcd/qrp"}}},
          "001   19/07/20   07.20   144Mhz   SSB   IZ9ABCD/QRP59-005   JN61FV   I003",
          "200719;0720;IZ9ABCD/QRP;1;59;001;59;005;I003;JN61FV;350;;;;"},
-        {"callsign shrinks, QSO 1000",
-         "999",
-         1,
-         {{&E::Text2, "ZZ9X"}},
+        {{"callsign shrinks, QSO 1000", "999", 1, {{&E::Text2, "ZZ9X"}}},
          "1000   19/07/20   07.20   144Mhz    CW   ZZ9X        599-011  JN45LL   ",
          "200719;0720;ZZ9X;0;599;1000;599;011;;JN45LL;778;;;;"},
-        {"locator and distance",
-         "001",
-         2,
-         {{&E::Text5, "jn45ll"}},
+        {{"locator and distance", "001", 2, {{&E::Text5, "jn45ll"}}},
          "003   19/07/20   07.20   144Mhz   SSB   IK0AAA      59-003   JN45LL   M123",
          "200719;0720;IK0AAA;1;59;003;59;003;M123;JN45LL;778;;;;"},
-        {"SSB to CW: both reports follow",
-         "001",
-         0,
-         {{&E::Text6, "0"}},
+        {{"SSB to CW: both reports follow", "001", 0, {{&E::Text6, "0"}}},
          "001   19/07/20   07.20   144Mhz    CW   ZZ9XA       599-005  JN61FV   I003",
          "200719;0720;ZZ9XA;0;599;001;599;005;I003;JN61FV;350;;;;"},
-        {"CW to SSB, report 57, QSO 1002",
-         "999",
-         3,
-         {{&E::Text6, "1"}, {&E::Text7, "57"}},
+        {{"CW to SSB, report 57, QSO 1002", "999", 3, {{&E::Text6, "1"}, {&E::Text7, "57"}}},
          "1002   19/07/20   07.20   144Mhz   SSB   ZZ9XA/P     57-001   JN71AA   ",
          "200719;0720;ZZ9XA/P;1;59;1002;57;001;;JN71AA;210;;;;"},
-        {"report",
-         "001",
-         1,
-         {{&E::Text7, "579"}},
+        {{"report", "001", 1, {{&E::Text7, "579"}}},
          "002   19/07/20   07.20   144Mhz    CW   ZZ9XAB      579-011  JN45LL   ",
          "200719;0720;ZZ9XAB;0;599;002;579;011;;JN45LL;778;;;;"},
-        {"serial equal to the sent one",
-         "001",
-         2,
-         {{&E::Text8, "007"}},
+        {{"serial equal to the sent one", "001", 2, {{&E::Text8, "007"}}},
          "003   19/07/20   07.20   144Mhz   SSB   IK0AAA      59-007   KN01AA   M123",
          "200719;0720;IK0AAA;1;59;003;59;007;M123;KN01AA;293;;;;"},
-        {"member added, QSO 1000",
-         "999",
-         1,
-         {{&E::Text9, "i0;03"}},
+        {{"member added, QSO 1000", "999", 1, {{&E::Text9, "i0;03"}}},
          "1000   19/07/20   07.20   144Mhz    CW   ZZ9XAB      599-011  JN45LL   I003",
          "200719;0720;ZZ9XAB;0;599;1000;599;011;I003;JN45LL;778;;;;"},
-        {"member removed",
-         "001",
-         0,
-         {{&E::Text9, ""}},
+        {{"member removed", "001", 0, {{&E::Text9, ""}}},
          "001   19/07/20   07.20   144Mhz   SSB   ZZ9XA       59-005   JN61FV   ",
          "200719;0720;ZZ9XA;1;59;001;59;005;;JN61FV;350;;;;"},
-        {"member changed",
-         "001",
-         2,
-         {{&E::Text9, "M045"}},
+        {{"member changed", "001", 2, {{&E::Text9, "M045"}}},
          "003   19/07/20   07.20   144Mhz   SSB   IK0AAA      59-003   KN01AA   M045",
          "200719;0720;IK0AAA;1;59;003;59;003;M045;KN01AA;293;;;;"},
-        {"every field, QSO 999",
-         "999",
-         0,
-         {{&E::Text2, "IK0BBB"},
-          {&E::Text3, "200229"},
-          {&E::Text4, "2359"},
-          {&E::Text5, "JN60AA"},
-          {&E::Text6, "0"},
-          {&E::Text7, "559"},
-          {&E::Text8, "123"},
-          {&E::Text9, ""}},
+        {{"every field, QSO 999",
+          "999",
+          0,
+          {{&E::Text2, "IK0BBB"},
+           {&E::Text3, "200229"},
+           {&E::Text4, "2359"},
+           {&E::Text5, "JN60AA"},
+           {&E::Text6, "0"},
+           {&E::Text7, "559"},
+           {&E::Text8, "123"},
+           {&E::Text9, ""}}},
          "999   29/02/20   23.59   144Mhz    CW   IK0BBB      559-123  JN60AA   ",
          "200229;2359;IK0BBB;0;599;999;559;123;;JN60AA;400;;;;"},
-        {"nothing changed",
-         "001",
-         3,
-         {},
+        {{"nothing changed", "001", 3, {}},
          "004   19/07/20   07.20   144Mhz    CW   ZZ9XA/P     599-001  JN71AA   ",
          "200719;0720;ZZ9XA/P;0;599;004;599;001;;JN71AA;210;;;;"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [c, readable_line, edi_line] : cases) {
         SCOPED_TRACE(c.name);
         Session s(c.first);
         Strings readable = s.main().Text12.lines();
@@ -204,13 +168,13 @@ TEST(QsoEdit, EachFieldIsRewrittenInBothLinesOfItsQsoInEveryList) {
         s.correct(kLog[c.index].callsign, c.edits);
         EXPECT_EQ(s.fake.messages.shown,
                   std::vector{information("I dati del QSO sono stati modificati")});
-        readable[c.index] = c.readable;
-        edi[c.index] = c.edi;
+        readable[c.index] = readable_line;
+        edi[c.index] = edi_line;
         EXPECT_EQ(s.main().Text12.lines(), readable);
         EXPECT_EQ(s.main().Text14.lines(), edi);
         EXPECT_EQ(s.buffer().lines(), edi);
         EXPECT_EQ(s.main().totals(), s.recomputed());
-        EXPECT_NE(s.fake.dir.read("parziale.db").find("QSO_EDI " + c.edi + "\r\n"),
+        EXPECT_NE(s.fake.dir.read("parziale.db").find("QSO_EDI " + edi_line + "\r\n"),
                   std::string::npos);
         EXPECT_EQ(s.fields(), Strings(8));
         EXPECT_EQ(s.edit().Text1.text(), "");
@@ -220,13 +184,15 @@ TEST(QsoEdit, EachFieldIsRewrittenInBothLinesOfItsQsoInEveryList) {
 
 TEST(QsoEdit, SearchShowsTheQsoOwnFieldsOrTellsItIsNotThere) {
     Session s("999");
+    s.correct("ZZ9XA/P", {{&E::Text7, "579"}});  // the report is shown after the mode sets one
+    s.fake.messages.shown.clear();
     const struct {
         const char* typed;
         Strings fields;  // callsign, date, time, locator, mode, report, serial, member
     } cases[] = {
         {"ZZ9XA", {"ZZ9XA", "200719", "0720", "JN61FV", "1", "59", "005", "I003"}},
         {"zz9xab", {"ZZ9XAB", "200719", "0720", "JN45LL", "0", "599", "011", ""}},
-        {"ZZ9XA/P", {"ZZ9XA/P", "200719", "0720", "JN71AA", "0", "599", "001", ""}},
+        {"ZZ9XA/P", {"ZZ9XA/P", "200719", "0720", "JN71AA", "0", "579", "001", ""}},
         {"ZZ9X", Strings(8)},
         {"ZZ9XA/", Strings(8)},
         {"", Strings(8)},
@@ -419,8 +385,10 @@ TEST(QsoEdit, TypingAidsAndLeavingTheContestCloseTheWindow) {
     EXPECT_EQ(e.Text7.text(), "599");
     e.Text6.set("1");
     EXPECT_EQ(e.Text7.text(), "59");
+    s.windows.close(WindowId::qso_edit);
     s.main().Command5_Click();
     EXPECT_TRUE(s.edit().visible());
+    EXPECT_EQ(s.edit().focused(), &s.edit().Text1);
     s.main().Command10_Click();  // back to start: nothing of this contest stays
     EXPECT_FALSE(s.windows.is_open(WindowId::qso_edit));
 }

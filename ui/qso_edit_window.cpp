@@ -1,0 +1,92 @@
+#include "ui/qso_edit_window.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <utility>
+
+namespace zelora::ui {
+namespace {
+
+QPushButton* button(const QString& caption, const char* name) {
+    auto* push = new QPushButton(caption);
+    push->setObjectName(name);
+    return push;
+}
+
+}  // namespace
+
+QsoEditWindow::QsoEditWindow(QsoEditScreen& screen) : WindowView(screen), screen_(screen) {
+    setWindowTitle(QStringLiteral("Zelora qrp Test - Modfica dati QSO"));
+
+    auto* search = box(screen.Text1, "Text1", [this] { screen_.Command3_Click(); });
+    auto* find = button(QStringLiteral("OK"), "Command3");
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Call del QSO da modificare")));
+    top->addWidget(search, 1);
+    top->addWidget(find);
+
+    const auto field = [this](Control& control, const char* name) {
+        return box(control, name, [this] { screen_.Command1_Click(); });
+    };
+    auto* left = new QFormLayout;
+    left->addRow(QStringLiteral("Call"), field(screen.Text2, "Text2"));
+    left->addRow(QStringLiteral("Data"), field(screen.Text3, "Text3"));
+    left->addRow(QStringLiteral("Ora"), field(screen.Text4, "Text4"));
+    left->addRow(QStringLiteral("Locatore"), field(screen.Text5, "Text5"));
+
+    auto* mode = new QHBoxLayout;
+    mode->addWidget(field(screen.Text6, "Text6"), 1);
+    mode->addWidget(new QLabel(QStringLiteral("1 = SSB 0 = CW")));
+    auto* right = new QFormLayout;
+    right->addRow(QStringLiteral("Modo"), mode);
+    right->addRow(QStringLiteral("RSTr"), field(screen.Text7, "Text7"));
+    right->addRow(QStringLiteral("Progressivo"), field(screen.Text8, "Text8"));
+    right->addRow(QStringLiteral("I-QRP-MQC"), field(screen.Text9, "Text9"));
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(24);
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+
+    auto* correct = button(QStringLiteral("Modifica"), "Command1");
+    auto* leave = button(QStringLiteral("Chiudi"), "Command2");
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(correct);
+    bottom->addWidget(leave);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addSpacing(8);
+    layout->addLayout(columns);
+    layout->addSpacing(8);
+    layout->addLayout(bottom);
+
+    on_click(find, [this] { screen_.Command3_Click(); });
+    on_click(correct, [this] { screen_.Command1_Click(); });
+    on_click(leave, [this] { screen_.Command2_Click(); });
+    setTabOrder(search, find);
+    setTabOrder(find, findChild<QLineEdit*>("Text2"));
+    const char* order[] = {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9"};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(findChild<QLineEdit*>(order[i - 1]), findChild<QLineEdit*>(order[i]));
+    setTabOrder(findChild<QLineEdit*>("Text9"), correct);
+    setTabOrder(correct, leave);
+    setMinimumWidth(520);
+}
+
+QLineEdit* QsoEditWindow::box(Control& control, const char* name, std::function<void()> enter) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(name);
+    bind(edit, control);
+    connect(edit, &QLineEdit::returnPressed, this, [this, enter = std::move(enter)] {
+        if (attached()) enter();
+    });
+    return edit;
+}
+
+}  // namespace zelora::ui

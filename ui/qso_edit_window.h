@@ -1,0 +1,27 @@
+#pragma once
+
+#include <functional>
+
+#include "edit/qso_edit_screen.h"
+#include "ui/window_view.h"
+
+class QLineEdit;
+
+namespace zelora::ui {
+
+// The QSO correction window: the search at the top, the found QSO's eight fields in two
+// columns, "Modifica" and "Chiudi" at the bottom.
+class QsoEditWindow : public WindowView {
+    Q_OBJECT
+  public:
+    explicit QsoEditWindow(QsoEditScreen& screen);
+
+  private:
+    void close_box() override { screen_.Command2_Click(); }
+    // A box of the window; Enter in it presses `enter`.
+    QLineEdit* box(Control& control, const char* name, std::function<void()> enter);
+
+    QsoEditScreen& screen_;
+};
+
+}  // namespace zelora::ui
