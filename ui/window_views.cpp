@@ -7,8 +7,10 @@
 #include "ui/bearing_calculator_window.h"
 #include "ui/main_log_window.h"
 #include "ui/member_list_window.h"
+#include "ui/report_window.h"
 #include "ui/start_window.h"
 #include "ui/station_window.h"
+#include "ui/statistics_window.h"
 
 namespace zelora::ui {
 namespace {
@@ -27,6 +29,10 @@ WindowView* make_view(WindowId id, Window& window) {
             return new AdminWindow(static_cast<AdminScreen&>(window));
         case WindowId::member_lists:
             return new MemberListWindow(static_cast<MemberListScreen&>(window));
+        case WindowId::statistics:
+            return new StatisticsWindow(static_cast<StatisticsScreen&>(window));
+        case WindowId::report:
+            return new ReportWindow(static_cast<ReportScreen&>(window));
         case WindowId::bearing_calculator:
             return new BearingCalculatorWindow(static_cast<BearingCalculatorScreen&>(window));
         default:
