@@ -219,6 +219,8 @@ void MainLogScreen::Command10_Click() {
     // result would leave the reloaded window's QRB empty for that locator; the EDI body is
     // filled again by "Continua Contest" from the saved EDI log.
     set.close(WindowId::bearing_calculator);
+    // Open statistics would be shown again, unchanged, by the next contest's "STAT".
+    set.close(WindowId::statistics);
     if (set.is_open(WindowId::edi_header)) set.get<EdiHeaderScreen>().Text1.assign({});
     set.close(WindowId::main_log);
 }
