@@ -225,6 +225,8 @@ void MainLogScreen::Command10_Click() {
     // filled again by "Continua Contest" from the saved EDI log.
     set.close(WindowId::bearing_calculator);
     set.close(WindowId::qso_edit);  // its search belongs to this contest's log
+    // Open statistics would be shown again, unchanged, by the next contest's "STAT".
+    set.close(WindowId::statistics);
     if (set.is_open(WindowId::edi_header)) set.get<EdiHeaderScreen>().Text1.assign({});
     set.close(WindowId::main_log);
 }

@@ -1,6 +1,5 @@
 #include "ui/main_log_window.h"
 
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,20 +14,13 @@
 #include <QVBoxLayout>
 
 #include "ui/compass_picture.h"
+#include "ui/fonts.h"
 #include "ui/km_scale_picture.h"
 #include "ui/pictures.h"
 #include "ui/text_codec.h"
 
 namespace zelora::ui {
 namespace {
-
-QFont fixed_pitch_font() {
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    if (!QFontInfo(font).fixedPitch()) font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    return font;
-}
 
 QLabel* caption(const QString& text) {
     return new QLabel(text);
@@ -322,6 +314,7 @@ QWidget* MainLogWindow::make_buttons() {
     on_click(create_log, [this] { screen_.Command2_Click(); });
     on_click(leave, [this] { screen_.Command3_Click(); });
     on_click(correct, [this] { screen_.Command5_Click(); });
+    on_click(statistics, [this] { screen_.Command6_Click(); });
     on_click(mode, [this] { screen_.Command7_Click(); });
     on_click(clock, [this] { screen_.Command9_Click(); });
     on_click(back, [this] { screen_.Command10_Click(); });

@@ -10,8 +10,10 @@
 #include "ui/main_log_window.h"
 #include "ui/member_list_window.h"
 #include "ui/qso_edit_window.h"
+#include "ui/report_window.h"
 #include "ui/start_window.h"
 #include "ui/station_window.h"
+#include "ui/statistics_window.h"
 
 namespace zelora::ui {
 namespace {
@@ -36,6 +38,10 @@ WindowView* make_view(WindowId id, Window& window) {
             return new MemberListWindow(static_cast<MemberListScreen&>(window));
         case WindowId::qso_edit:
             return new QsoEditWindow(static_cast<QsoEditScreen&>(window));
+        case WindowId::statistics:
+            return new StatisticsWindow(static_cast<StatisticsScreen&>(window));
+        case WindowId::report:
+            return new ReportWindow(static_cast<ReportScreen&>(window));
         case WindowId::bearing_calculator:
             return new BearingCalculatorWindow(static_cast<BearingCalculatorScreen&>(window));
         default:

@@ -260,6 +260,8 @@ TEST_F(Statistics, EmptyLogReportSavedTwice) {
     report().Command1_Click();
     EXPECT_EQ(fake.dir.read(kReportFileName), empty_report + empty_report + "\r\n");
     EXPECT_EQ(fake.messages.texts(), Strings{"Log salvato in " + fake.dir.file(kReportFileName)});
+    main().Command3_Click();  // "Esci" closes the report window too
+    EXPECT_TRUE(windows.finished());
 }
 
 TEST_F(Statistics, SmallContest) {
@@ -298,6 +300,14 @@ TEST_F(Statistics, SmallContest) {
     EXPECT_EQ(fake.messages.shown, std::vector{testing::critical("Impossibile scrivere il file " +
                                                                  fake.dir.file(kReportFileName))});
     EXPECT_EQ(this->report().Text1.text(), report);
+
+    s.Command1_Click();  // "Chiudi": the next "STAT" computes afresh
+    log(11, 0, "IK0CCC", "JN45LL");
+    main().Command6_Click();
+    EXPECT_EQ(statistics().List1.front(), "1109Km - EI2AAA - JO81GD");
+    EXPECT_EQ(statistics().List1.size(), 8u);
+    main().Command10_Click();  // back to start: the next contest's "STAT" computes its own
+    EXPECT_FALSE(windows.is_open(WindowId::statistics));
 }
 
 TEST_F(Statistics, FieldsComeFromEachQsoNotFromColumns) {

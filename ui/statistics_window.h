@@ -1,0 +1,21 @@
+#pragma once
+
+#include "stats/statistics_screen.h"
+#include "ui/window_view.h"
+
+namespace zelora::ui {
+
+// The statistics window: from left to right the square map, the hour and sector tables, the
+// square and country lists and the DX ranking, with pictures of the map and of the counts.
+class StatisticsWindow : public WindowView {
+    Q_OBJECT
+  public:
+    explicit StatisticsWindow(StatisticsScreen& screen);
+
+  private:
+    void close_box() override { screen_.Command1_Click(); }
+
+    StatisticsScreen& screen_;
+};
+
+}  // namespace zelora::ui
