@@ -63,10 +63,9 @@ std::int64_t minute_of(const DateTime& when) {
     return (days_from_2000(when.year, when.month, when.day) * 24 + when.hour) * 60 + when.minute;
 }
 
-bool LogSearch::sync(const QsoIndex& log) {
+void LogSearch::sync(const QsoIndex& log) {
     const std::vector<QsoRecord>& qsos = log.qsos();
     const bool rewritten = log.rewrites() != synced_rewrites_ || qsos.size() < starts_.size();
-    if (!rewritten && qsos.size() == starts_.size()) return false;
     if (rewritten) {
         callsigns_.clear();
         starts_.clear();
@@ -76,7 +75,6 @@ bool LogSearch::sync(const QsoIndex& log) {
         synced_rewrites_ = log.rewrites();
     }
     for (std::size_t i = starts_.size(); i < qsos.size(); ++i) append(qsos[i]);
-    return true;
 }
 
 void LogSearch::append(const QsoRecord& qso) {

@@ -26,8 +26,7 @@ std::int64_t minute_of(const DateTime& when);
 // when the index was rewritten.
 class LogSearch {
   public:
-    // True when the log changed since the last sync.
-    bool sync(const QsoIndex& log);
+    void sync(const QsoIndex& log);
 
     // The most recent QSO (0-based) with exactly this callsign.
     std::optional<std::size_t> last_qso_of(const std::string& callsign) const;
