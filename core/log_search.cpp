@@ -1,6 +1,7 @@
 #include "core/log_search.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace zelora {
@@ -29,6 +30,19 @@ int two_digits(const std::string& text, std::size_t at) {
     return (text[at] - '0') * 10 + (text[at + 1] - '0');
 }
 
+// The first occurrence of `text` in `block` from `from`, found by looking for its byte at
+// `anchor` only: where that byte is rare, most of the block is skipped at memchr's speed.
+std::size_t find_anchored(std::string_view block, std::string_view text, std::size_t anchor,
+                          std::size_t from) {
+    for (std::size_t at = from + anchor; at < block.size(); ++at) {
+        const void* hit = std::memchr(block.data() + at, text[anchor], block.size() - at);
+        if (!hit) break;
+        at = static_cast<std::size_t>(static_cast<const char*>(hit) - block.data());
+        if (block.substr(at - anchor, text.size()) == text) return at - anchor;
+    }
+    return std::string_view::npos;
+}
+
 }  // namespace
 
 std::optional<std::int64_t> qso_minute(const std::string& date, const std::string& time) {
@@ -49,25 +63,25 @@ std::int64_t minute_of(const DateTime& when) {
     return (days_from_2000(when.year, when.month, when.day) * 24 + when.hour) * 60 + when.minute;
 }
 
-bool LogSearch::sync(const QsoIndex& log) {
+void LogSearch::sync(const QsoIndex& log) {
     const std::vector<QsoRecord>& qsos = log.qsos();
     const bool rewritten = log.rewrites() != synced_rewrites_ || qsos.size() < starts_.size();
-    if (!rewritten && qsos.size() == starts_.size()) return false;
     if (rewritten) {
         callsigns_.clear();
         starts_.clear();
         last_qso_.clear();
         minutes_.clear();
+        byte_counts_.fill(0);
         synced_rewrites_ = log.rewrites();
     }
     for (std::size_t i = starts_.size(); i < qsos.size(); ++i) append(qsos[i]);
-    return true;
 }
 
 void LogSearch::append(const QsoRecord& qso) {
     last_qso_[qso.callsign] = starts_.size();
     starts_.push_back(callsigns_.size());
     callsigns_ += qso.callsign;
+    for (const char c : qso.callsign) ++byte_counts_[static_cast<unsigned char>(c)];
     callsigns_ += kSeparator;
     minutes_.push_back(qso_minute(qso.date, qso.time).value_or(kNoMinute));
 }
@@ -89,6 +103,13 @@ std::optional<std::size_t> LogSearch::last_qso_of(const std::string& callsign) c
 std::vector<std::size_t> LogSearch::containing(std::string_view text, std::size_t limit) const {
     std::vector<std::size_t> found;
     if (text.size() < 2 || text.find(kSeparator) != std::string_view::npos) return found;
+    std::size_t anchor = 0;
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        if (byte_counts_[static_cast<unsigned char>(text[i])] <
+            byte_counts_[static_cast<unsigned char>(text[anchor])]) {
+            anchor = i;
+        }
+    }
     std::vector<std::size_t> in_block;
     for (std::size_t end = starts_.size(); end > 0 && found.size() < limit;) {
         const std::size_t begin = end > kBlock ? end - kBlock : 0;
@@ -96,13 +117,14 @@ std::vector<std::size_t> LogSearch::containing(std::string_view text, std::size_
         const std::string_view block =
             std::string_view(callsigns_).substr(offset, end_of(end - 1) - offset);
         in_block.clear();
-        for (std::size_t at = block.find(text); at != std::string_view::npos;) {
+        for (std::size_t at = find_anchored(block, text, anchor, 0);
+             at != std::string_view::npos;) {
             const auto first_after =
                 std::upper_bound(starts_.begin() + static_cast<long>(begin),
                                  starts_.begin() + static_cast<long>(end), offset + at);
             const auto qso = static_cast<std::size_t>(first_after - starts_.begin()) - 1;
             in_block.push_back(qso);
-            at = block.find(text, end_of(qso) - offset);  // on to the next callsign
+            at = find_anchored(block, text, anchor, end_of(qso) - offset);  // the next callsign
         }
         for (auto qso = in_block.rbegin(); qso != in_block.rend() && found.size() < limit; ++qso) {
             const bool listed = std::any_of(found.begin(), found.end(), [&](std::size_t other) {

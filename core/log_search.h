@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -19,13 +20,13 @@ std::optional<std::int64_t> qso_minute(const std::string& date, const std::strin
 std::int64_t minute_of(const DateTime& when);
 
 // The log laid out for what is looked up while a callsign is being typed: every callsign in
-// one contiguous buffer (a substring search runs over it at memory speed), the most recent QSO
-// of each callsign, and each QSO's minute. It follows the index by appending, and starts over
+// one contiguous buffer (a substring search runs over it at memory speed, anchored on the
+// typed character that is rarest in the log), the most recent QSO of each callsign, and each
+// QSO's minute. It follows the index by appending, and starts over
 // when the index was rewritten.
 class LogSearch {
   public:
-    // True when the log changed since the last sync.
-    bool sync(const QsoIndex& log);
+    void sync(const QsoIndex& log);
 
     // The most recent QSO (0-based) with exactly this callsign.
     std::optional<std::size_t> last_qso_of(const std::string& callsign) const;
@@ -45,6 +46,7 @@ class LogSearch {
 
     std::string callsigns_;            // each callsign followed by '\n', in logging order
     std::vector<std::size_t> starts_;  // offset of each QSO's callsign
+    std::array<std::size_t, 256> byte_counts_{};  // how often each byte occurs in `callsigns_`
     std::unordered_map<std::string, std::size_t> last_qso_;
     std::vector<std::int64_t> minutes_;  // kNoMinute when the date or time does not read
     std::size_t synced_rewrites_ = 0;

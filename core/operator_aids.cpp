@@ -10,8 +10,11 @@ namespace zelora {
 
 void OperatorAids::CallsignTyped(const std::string& callsign) {
     // The box's change reaction runs twice per keystroke (once more for the upper case).
-    if (!search_.sync(log_) && callsign == shown_callsign_) return;
+    const LogState log_state{log_.rewrites(), log_.qsos().size()};
+    if (callsign == shown_callsign_ && log_state == shown_log_) return;
     shown_callsign_ = callsign;
+    shown_log_ = log_state;
+    search_.sync(log_);
     const std::vector<QsoRecord>& qsos = log_.qsos();
 
     const std::optional<std::size_t> dupe = search_.last_qso_of(callsign);
@@ -31,7 +34,6 @@ void OperatorAids::CallsignTyped(const std::string& callsign) {
 }
 
 void OperatorAids::LogChanged(const std::string& callsign) {
-    shown_callsign_.clear();
     CallsignTyped(callsign);
     RefreshRate();
 }

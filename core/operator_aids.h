@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "base/control.h"
 #include "base/platform.h"
@@ -38,7 +39,10 @@ class OperatorAids {
     const Platform& platform_;
     LogSearch search_;
     MemberIndex members_;
+    // What the shown marks were made from.
+    using LogState = std::pair<std::size_t, std::size_t>;  // rewrites and size of the log
     std::string shown_callsign_;
+    LogState shown_log_;
 };
 
 }  // namespace zelora
