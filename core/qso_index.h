@@ -14,6 +14,7 @@ class QsoIndex {
   public:
     void add(QsoRecord qso);
     void clear();
+    void reserve(std::size_t qsos);
 
     const std::vector<QsoRecord>& qsos() const { return qsos_; }
     // True when a logged QSO has exactly this callsign.

@@ -1,6 +1,6 @@
 #include "core/qso_lines.h"
 
-#include <vector>
+#include <string_view>
 
 #include "base/text.h"
 
@@ -44,34 +44,28 @@ std::string mode_code(const std::string& mode) {
     return {};
 }
 
-std::string mode_from_code(const std::string& code) {
+std::string mode_from_code(std::string_view code) {
     if (code == kSsbCode) return "SSB";
     if (code == kCwCode) return "CW";
     return {};
 }
 
-std::vector<std::string> split_fields(std::string_view line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = line.find(';', start);
-        if (end == std::string_view::npos) {
-            fields.emplace_back(line.substr(start));
-            return fields;
-        }
-        fields.emplace_back(line.substr(start, end - start));
-        start = end + 1;
-    }
+// The next ";"-separated field of `line`, taken off its front.
+std::string_view next_field(std::string_view& line) {
+    const std::size_t end = line.find(';');
+    const std::string_view field = line.substr(0, end);
+    line.remove_prefix(end == std::string_view::npos ? line.size() : end + 1);
+    return field;
 }
 
 // "200719" gives "19/07/20"; an empty field stays empty.
-std::string date_from_edi(const std::string& date) {
+std::string date_from_edi(std::string_view date) {
     if (date.empty()) return {};
     return mid(date, 5, 2) + "/" + mid(date, 3, 2) + "/" + mid(date, 1, 2);
 }
 
 // "0720" gives "07.20"; an empty field stays empty.
-std::string time_from_edi(const std::string& time) {
+std::string time_from_edi(std::string_view time) {
     if (time.empty()) return {};
     return mid(time, 1, 2) + "." + mid(time, 3, 2);
 }
@@ -121,22 +115,19 @@ std::string edi_qso_line(const QsoRecord& qso) {
 }
 
 QsoRecord qso_from_edi_line(std::string_view line) {
-    const std::vector<std::string> fields = split_fields(line);
-    const auto field = [&fields](std::size_t index) {
-        return index < fields.size() ? fields[index] : std::string();
-    };
+    // Read field by field: a restored contest rebuilds one record per logged QSO.
     QsoRecord qso;
-    qso.date = date_from_edi(field(0));
-    qso.time = time_from_edi(field(1));
-    qso.callsign = field(2);
-    qso.mode = mode_from_code(field(3));
-    qso.rst_sent = field(4);
-    qso.number = field(5);
-    qso.rst_received = field(6);
-    qso.serial_received = field(7);
-    qso.member = field(8);
-    qso.locator = field(9);
-    qso.qrb = field(10);
+    qso.date = date_from_edi(next_field(line));
+    qso.time = time_from_edi(next_field(line));
+    qso.callsign = next_field(line);
+    qso.mode = mode_from_code(next_field(line));
+    qso.rst_sent = next_field(line);
+    qso.number = next_field(line);
+    qso.rst_received = next_field(line);
+    qso.serial_received = next_field(line);
+    qso.member = next_field(line);
+    qso.locator = next_field(line);
+    qso.qrb = next_field(line);
     return qso;
 }
 
