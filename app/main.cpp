@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "base/directory_lock.h"
 #include "core/main_log_screen.h"
 #include "ui/qt_platform.h"
 #include "ui/window_views.h"
@@ -13,7 +14,15 @@ int main(int argc, char** argv) {
 
     zelora::ui::SystemClock clock;
     zelora::ui::QtMessageBoxes messages;
-    zelora::WindowSet windows({clock, messages, zelora::ui::executable_directory()});
+    const zelora::Platform platform{clock, messages, zelora::ui::executable_directory(),
+                                    zelora::ui::executable_directory_text()};
+    // Held until the program ends; the system lets it go however the program ends.
+    const zelora::DirectoryLock lock(platform.program_directory);
+    if (!lock.taken()) {
+        platform.inform("Il programma e' gia' in esecuzione in questa cartella");
+        return 0;
+    }
+    zelora::WindowSet windows(platform);
     zelora::ui::WindowViews views(windows);
 
     zelora::start_program(windows);

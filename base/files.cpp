@@ -100,11 +100,11 @@ bool replace_file(const std::string& path, std::string_view bytes) {
 }
 
 void report_read_error(const Platform& platform, const std::string& path) {
-    platform.alert("Impossibile leggere il file " + path);
+    platform.alert("Impossibile leggere il file " + platform.shown_path(path));
 }
 
 void report_write_error(const Platform& platform, const std::string& path) {
-    platform.alert("Impossibile scrivere il file " + path);
+    platform.alert("Impossibile scrivere il file " + platform.shown_path(path));
 }
 
 FileLines read_lines(const Platform& platform, const std::string& path) {

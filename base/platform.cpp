@@ -13,6 +13,11 @@ std::string two_digits(int value) {
 
 }  // namespace
 
+std::string Platform::shown_path(const std::string& path) const {
+    if (program_directory_text.empty() || !path.starts_with(program_directory)) return path;
+    return program_directory_text + path.substr(program_directory.size());
+}
+
 std::string short_date_text(const DateTime& when) {
     return two_digits(when.day) + "/" + two_digits(when.month) + "/" + two_digits(when.year);
 }

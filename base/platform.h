@@ -37,7 +37,15 @@ inline constexpr const char* kMessageTitle = "Zelora VHF qrp Test";
 struct Platform {
     Clock& clock;
     MessageBoxes& messages;
-    std::string program_directory;  // the directory that holds the executable
+    // The directory that holds the executable, as the system names it: the bytes that open its
+    // files, whatever their encoding.
+    std::string program_directory;
+    // The same directory as Windows-1252 text for messages; characters the code page cannot
+    // hold show as "?". Empty: the bytes above are shown as they are.
+    std::string program_directory_text = {};
+
+    // A path under the program directory as a message shows it.
+    std::string shown_path(const std::string& path) const;
 
     void inform(const std::string& text) const {
         messages.show(kMessageTitle, text, MessageIcon::information);

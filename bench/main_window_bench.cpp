@@ -2,8 +2,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <string>
 
+#include "base/files.h"
 #include "base/window_set.h"
 #include "core/main_log_screen.h"
 #include "core/start_screen.h"
@@ -54,23 +56,66 @@ void BM_SavePartialState(benchmark::State& state) {
 }
 BENCHMARK(BM_SavePartialState)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-void BM_ContinueContest(benchmark::State& state) {
-    Contest saved(state.range(0));
+// The saved file of a contest of `qsos` QSOs; with `huge_value` every total holds it.
+std::string saved_contest(long qsos, const std::string& huge_value = {}) {
+    Contest saved(qsos);
     saved.main.SavePartialState();
-    const std::string file = saved.fake.dir.read("parziale.db");
+    std::string file = saved.fake.dir.read("parziale.db");
+    if (huge_value.empty()) return file;
+    std::string with_huge;
+    for (const std::string& line : zelora::split_lines(file)) {
+        const bool total = line.starts_with("CONTEST_");
+        with_huge += (total ? line.substr(0, line.find(' ') + 1) + huge_value : line) + "\r\n";
+    }
+    return with_huge;
+}
+
+// A hand-edited file may hold a value of any size.
+const std::string kHugeValue(64 * 1024, '7');
+
+// "Continua Contest": the start dialog's button over a saved contest, up to the restored window.
+void BM_ContinueContest(benchmark::State& state) {
+    const std::string file = saved_contest(state.range(0), state.range(1) ? kHugeValue : "");
     for (auto _ : state) {
-        FakePlatform fake;
-        fake.dir.write("config.txt", kStationFile);
-        fake.dir.write("parziale.db", file);
-        zelora::WindowSet windows(fake.platform());
-        start_program(windows);
-        windows.get<zelora::StartScreen>().Command1_Click();  // "Continua Contest"
-        if (windows.get<zelora::MainLogScreen>().Text12.size() !=
+        state.PauseTiming();
+        auto fake = std::make_unique<FakePlatform>();
+        fake->dir.write("config.txt", kStationFile);
+        fake->dir.write("parziale.db", file);
+        auto windows = std::make_unique<zelora::WindowSet>(fake->platform());
+        start_program(*windows);
+        state.ResumeTiming();
+        windows->get<zelora::StartScreen>().Command1_Click();
+        state.PauseTiming();
+        if (windows->get<zelora::MainLogScreen>().Text12.size() !=
             static_cast<std::size_t>(state.range(0))) {
             state.SkipWithError("the contest was not restored");
         }
+        windows.reset();
+        fake.reset();
+        state.ResumeTiming();
     }
 }
-BENCHMARK(BM_ContinueContest)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ContinueContest)
+    ->ArgNames({"qsos", "huge"})
+    ->Args({10000, 0})
+    ->Args({10000, 1})
+    ->Unit(benchmark::kMillisecond);
+
+// One more QSO, saved, after restoring a contest whose totals hold 64 KB values.
+void BM_AcceptAndSaveAfterHugeValues(benchmark::State& state) {
+    FakePlatform fake;
+    fake.dir.write("config.txt", kStationFile);
+    fake.dir.write("parziale.db", saved_contest(state.range(0), kHugeValue));
+    zelora::WindowSet windows(fake.platform());
+    start_program(windows);
+    windows.get<zelora::StartScreen>().Command1_Click();
+    zelora::MainLogScreen& main = windows.get<zelora::MainLogScreen>();
+    long n = state.range(0);
+    for (auto _ : state) {
+        log_qso(main, n++);
+        main.SavePartialState();
+    }
+}
+BENCHMARK(BM_AcceptAndSaveAfterHugeValues)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -197,6 +197,7 @@ void MainLogScreen::Command4_Click() {
         }
     }
     qsos_.clear();
+    qsos_.reserve(edi_lines.size());
     for (const std::string& line : edi_lines) qsos_.add(qso_from_edi_line(line));
     Text1.set(restored_qso_number(Text1.text(), qsos_.qsos().size()));
     Text12.assign(std::move(readable_lines));

@@ -29,6 +29,11 @@ void QsoIndex::clear() {
     ++rewrites_;
 }
 
+void QsoIndex::reserve(std::size_t qsos) {
+    qsos_.reserve(qsos);
+    callsign_count_.reserve(qsos);
+}
+
 bool QsoIndex::worked(const std::string& callsign) const {
     const auto found = callsign_count_.find(callsign);
     return found != callsign_count_.end() && found->second > 0;

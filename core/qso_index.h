@@ -17,6 +17,7 @@ class QsoIndex {
     // A correction rewrote QSO `index` (0-based); nothing happens for an index past the log.
     void replace(std::size_t index, QsoRecord qso);
     void clear();
+    void reserve(std::size_t qsos);
 
     const std::vector<QsoRecord>& qsos() const { return qsos_; }
     // The number read from each QSO's QRB text, in log order (the totals add them up).

@@ -1,7 +1,7 @@
 #include "core/qso_lines.h"
 
 #include <algorithm>
-#include <vector>
+#include <string_view>
 
 #include "base/text.h"
 
@@ -38,18 +38,12 @@ std::string plain_distance(const std::string& qrb) {
     return number_text(static_cast<double>(whole_value(qrb)));
 }
 
-std::vector<std::string> split_fields(std::string_view line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = line.find(';', start);
-        if (end == std::string_view::npos) {
-            fields.emplace_back(line.substr(start));
-            return fields;
-        }
-        fields.emplace_back(line.substr(start, end - start));
-        start = end + 1;
-    }
+// The next ";"-separated field of `line`, taken off its front.
+std::string_view next_field(std::string_view& line) {
+    const std::size_t end = line.find(';');
+    const std::string_view field = line.substr(0, end);
+    line.remove_prefix(end == std::string_view::npos ? line.size() : end + 1);
+    return field;
 }
 
 bool is_digit(char c) {
@@ -59,9 +53,9 @@ bool is_digit(char c) {
 // The EDI line carries the plain distance; the record keeps it as the calculator gives it,
 // with its leading blank ("523" gives " 523"), so that an ODX taken from a restored QSO reads
 // as one taken at entry. "1" stays as it is: it is what a QSO in the own sub-square logs.
-std::string qrb_from_edi(const std::string& points) {
+std::string qrb_from_edi(std::string_view points) {
     const bool plain = !points.empty() && std::all_of(points.begin(), points.end(), is_digit);
-    return plain && points != "1" ? " " + points : points;
+    return plain && points != "1" ? " " + std::string(points) : std::string(points);
 }
 
 }  // namespace
@@ -72,7 +66,7 @@ std::string mode_code(const std::string& mode) {
     return {};
 }
 
-std::string mode_from_code(const std::string& code) {
+std::string mode_from_code(std::string_view code) {
     if (code == kSsbCode) return "SSB";
     if (code == kCwCode) return "CW";
     return {};
@@ -86,12 +80,12 @@ std::string edi_time(const std::string& time) {
     return mid(time, 1, 2) + mid(time, 4, 2);
 }
 
-std::string date_from_edi(const std::string& date) {
+std::string date_from_edi(std::string_view date) {
     if (date.empty()) return {};
     return mid(date, 5, 2) + "/" + mid(date, 3, 2) + "/" + mid(date, 1, 2);
 }
 
-std::string time_from_edi(const std::string& time) {
+std::string time_from_edi(std::string_view time) {
     if (time.empty()) return {};
     return mid(time, 1, 2) + "." + mid(time, 3, 2);
 }
@@ -137,22 +131,19 @@ std::string edi_qso_line(const QsoRecord& qso) {
 }
 
 QsoRecord qso_from_edi_line(std::string_view line) {
-    const std::vector<std::string> fields = split_fields(line);
-    const auto field = [&fields](std::size_t index) {
-        return index < fields.size() ? fields[index] : std::string();
-    };
+    // Read field by field: a restored contest rebuilds one record per logged QSO.
     QsoRecord qso;
-    qso.date = date_from_edi(field(0));
-    qso.time = time_from_edi(field(1));
-    qso.callsign = field(2);
-    qso.mode = mode_from_code(field(3));
-    qso.rst_sent = field(4);
-    qso.number = field(5);
-    qso.rst_received = field(6);
-    qso.serial_received = field(7);
-    qso.member = field(8);
-    qso.locator = field(9);
-    qso.qrb = qrb_from_edi(field(10));
+    qso.date = date_from_edi(next_field(line));
+    qso.time = time_from_edi(next_field(line));
+    qso.callsign = next_field(line);
+    qso.mode = mode_from_code(next_field(line));
+    qso.rst_sent = next_field(line);
+    qso.number = next_field(line);
+    qso.rst_received = next_field(line);
+    qso.serial_received = next_field(line);
+    qso.member = next_field(line);
+    qso.locator = next_field(line);
+    qso.qrb = qrb_from_edi(next_field(line));
     return qso;
 }
 

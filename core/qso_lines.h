@@ -25,11 +25,11 @@ std::string edi_qso_line(const QsoRecord& qso);
 QsoRecord qso_from_edi_line(std::string_view line);
 
 // The fields of the EDI line in the forms of the entry row and back.
-std::string mode_code(const std::string& mode);       // "SSB" gives "1", "CW" "0", others ""
-std::string mode_from_code(const std::string& code);  // "1" gives "SSB", "0" "CW", others ""
-std::string edi_date(const std::string& date);        // "19/07/20" gives "200719"
-std::string edi_time(const std::string& time);        // "07.20" gives "0720"
-std::string date_from_edi(const std::string& date);   // "200719" gives "19/07/20", "" stays
-std::string time_from_edi(const std::string& time);   // "0720" gives "07.20", "" stays
+std::string mode_code(const std::string& mode);     // "SSB" gives "1", "CW" "0", others ""
+std::string mode_from_code(std::string_view code);  // "1" gives "SSB", "0" "CW", others ""
+std::string edi_date(const std::string& date);      // "19/07/20" gives "200719"
+std::string edi_time(const std::string& time);      // "07.20" gives "0720"
+std::string date_from_edi(std::string_view date);   // "200719" gives "19/07/20", "" stays
+std::string time_from_edi(std::string_view time);   // "0720" gives "07.20", "" stays
 
 }  // namespace zelora

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QMessageBox>
 
 #include "ui/text_codec.h"
@@ -33,8 +34,20 @@ void QtMessageBoxes::show(const std::string& title, const std::string& text, Mes
     box.exec();
 }
 
+std::string file_system_path(const QString& directory) {
+    return QFile::encodeName(QDir::toNativeSeparators(directory)).toStdString();
+}
+
+std::string shown_path(const QString& directory) {
+    return to_cp1252(QDir::toNativeSeparators(directory));
+}
+
 std::string executable_directory() {
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+    return file_system_path(QCoreApplication::applicationDirPath());
+}
+
+std::string executable_directory_text() {
+    return shown_path(QCoreApplication::applicationDirPath());
 }
 
 }  // namespace zelora::ui

@@ -1,6 +1,9 @@
 #pragma once
 // The platform for the real program: the computer's clock and Qt message boxes.
 
+#include <QString>
+#include <string>
+
 #include "base/platform.h"
 
 namespace zelora::ui {
@@ -16,7 +19,13 @@ class QtMessageBoxes : public MessageBoxes {
     void show(const std::string& title, const std::string& text, MessageIcon icon) override;
 };
 
-// The directory that holds the executable.
+// The directory that holds the executable, as the system names it (the bytes that open its
+// files) and as Windows-1252 text for messages.
 std::string executable_directory();
+std::string executable_directory_text();
+
+// A directory Qt names: its bytes for the file system, and its text for messages.
+std::string file_system_path(const QString& directory);
+std::string shown_path(const QString& directory);
 
 }  // namespace zelora::ui
