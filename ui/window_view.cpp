@@ -5,10 +5,15 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
+#include <QToolButton>
+#include <algorithm>
 #include <memory>
 
 #include "ui/text_codec.h"
@@ -85,13 +90,12 @@ void WindowView::bind(QLineEdit* edit, Control& control) {
         *shown_caret = control.caret();
         edit->setVisible(control.visible());
     };
-    keep(connect(edit, &QLineEdit::textEdited, this,
-                 [this, edit, &control, show](const QString& text) {
-                     if (!window_) return;
-                     control.set(to_cp1252(text));
-                     show();  // the control may have refused characters
-                     control.set_caret(static_cast<std::size_t>(edit->cursorPosition()));
-                 }));
+    keep(connect(
+        edit, &QLineEdit::textEdited, this, [this, edit, &control, show](const QString& text) {
+            if (!window_) return;
+            control.edit(to_cp1252(text), static_cast<std::size_t>(edit->cursorPosition()));
+            show();  // the control may have refused characters
+        }));
     watch(control, show);
 }
 
@@ -113,8 +117,15 @@ void WindowView::bind(QPlainTextEdit* edit, Control& control) {
     };
     keep(connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, &control, show] {
         if (!window_) return;
-        control.set(multi_line_bytes(edit->toPlainText()));
-        show();
+        const QString typed = edit->toPlainText();
+        const int caret = edit->textCursor().position();
+        control.edit(multi_line_bytes(typed), multi_line_bytes(typed.left(caret)).size());
+        if (typed == multi_line_text(control.text())) return;
+        show();  // the control refused characters: the caret stays after what it kept
+        QTextCursor cursor = edit->textCursor();
+        cursor.setPosition(
+            static_cast<int>(multi_line_text(control.text().substr(0, control.caret())).size()));
+        edit->setTextCursor(cursor);
     }));
     watch(control, show);
 }
@@ -177,9 +188,49 @@ void WindowView::closeEvent(QCloseEvent* event) {
     if (window_) close_box();
 }
 
+void WindowView::keyPressEvent(QKeyEvent* event) {
+    QWidget* focused = focusWidget();
+    const bool is_button =
+        qobject_cast<QPushButton*>(focused) || qobject_cast<QToolButton*>(focused);
+    if (is_button && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        static_cast<QAbstractButton*>(focused)->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void WindowView::open_at(const QByteArray& geometry) {
+    placed_ = restoreGeometry(geometry);
+}
+
+void WindowView::place() {
+    placed_ = true;
+    const QWidget* over = main_window_ ? main_window_() : nullptr;
+    if (over == this || (over && !over->isVisible())) over = nullptr;
+    const QScreen* screen = over ? over->screen() : this->screen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    // The window manager's title bar and borders, as it gave them to the main window.
+    QMargins frame(4, 30, 4, 4);
+    if (over) {
+        const QRect outer = over->frameGeometry();
+        const QRect inner = over->geometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    if (!testAttribute(Qt::WA_Resized)) adjustSize();
+    resize(size().boundedTo(room.size().shrunkBy(frame)));
+    QRect outer(QPoint(), size().grownBy(frame));
+    outer.moveCenter(over ? over->frameGeometry().center() : room.center());
+    outer.moveLeft(std::max(room.left(), std::min(outer.left(), room.right() - outer.width() + 1)));
+    outer.moveTop(std::max(room.top(), std::min(outer.top(), room.bottom() - outer.height() + 1)));
+    move(outer.topLeft());  // a window's position is that of its frame
+}
+
 void WindowView::follow_window() {
     if (!window_) return;
     if (window_->visible() && !isVisible()) {
+        if (!placed_) place();
         show();
         raise();
         activateWindow();

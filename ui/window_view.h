@@ -33,6 +33,12 @@ class WindowView : public QWidget {
     void refresh() { follow_window(); }
     // The logic discarded the window: from now on this view never touches it again.
     void detach();
+    // The window this one opens centred over, when it is on screen (the main window).
+    void open_over(std::function<const QWidget*()> main_window) {
+        main_window_ = std::move(main_window);
+    }
+    // Opens where an earlier view of the same window was left.
+    void open_at(const QByteArray& geometry);
 
   protected:
     void bind(QLineEdit* edit, Control& control);
@@ -49,6 +55,8 @@ class WindowView : public QWidget {
     virtual void close_box() = 0;
 
     void closeEvent(QCloseEvent* event) override;
+    // Return on a focused button presses it, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 
     bool attached() const { return window_ != nullptr; }
     // Runs `action` unless the logic has discarded the window.
@@ -58,6 +66,8 @@ class WindowView : public QWidget {
 
   private:
     void follow_window();
+    // Size and place for the first showing: whole on the screen, over the main window.
+    void place();
     void focus_changed(QWidget* now);
     void keep(const QMetaObject::Connection& connection) { connections_.append(connection); }
     void watch(Control& control, std::function<void()> show);
@@ -67,6 +77,8 @@ class WindowView : public QWidget {
     std::map<QWidget*, Control*> focusable_;
     std::vector<Control*> watched_;
     std::vector<LogList*> watched_lists_;
+    std::function<const QWidget*()> main_window_;
+    bool placed_ = false;
 };
 
 }  // namespace zelora::ui
