@@ -284,7 +284,7 @@ QWidget* MainLogWindow::make_contest_frame() {
                               {"MQC:", screen_.Label52, "Label52"}});
     grid->addWidget(caption(QStringLiteral("ODX:")), row, 0);
     const std::tuple<Control*, const char*, const char*> odx[] = {
-        {&screen_.Label27, "Label27", "ZZ9AAA/P"},
+        {&screen_.Label27, "Label27", "ZZ9AAA/QRP"},
         {&screen_.Label28, "Label28", "JN00AA"},
         {&screen_.Label29, "Label29", " 0000"}};
     int column = 1;

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 
 #include "ui/text_codec.h"
+#include "ui/window_view.h"
 
 namespace zelora::ui {
 namespace {
@@ -31,12 +32,10 @@ void QtMessageBoxes::show(const std::string& title, const std::string& text, Mes
     QMessageBox box(
         icon == MessageIcon::critical ? QMessageBox::Critical : QMessageBox::Information,
         from_cp1252(title), from_cp1252(text), QMessageBox::Ok, QApplication::activeWindow());
-    // A short text would make the box narrower than its title: room for the title and the
-    // window manager's buttons beside it.
-    const int title_width =
-        QFontMetrics(QApplication::font()).horizontalAdvance(box.windowTitle()) * 5 / 4 + 120;
+    // A short text would make the box narrower than its title.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-        grid->addItem(new QSpacerItem(title_width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+        grid->addItem(new QSpacerItem(width_for_title(box.windowTitle()), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Fixed),
                       grid->rowCount(), 0, 1, grid->columnCount());
     }
     box.exec();

@@ -39,6 +39,11 @@ void keep_place_when_hidden(QWidget* widget) {
 
 }  // namespace
 
+int width_for_title(const QString& title) {
+    // Title bars use a bold font, a little wider than the widgets' one.
+    return QFontMetrics(QApplication::font()).horizontalAdvance(title) * 5 / 4 + 120;
+}
+
 WindowView::WindowView(Window& window, QWidget* parent) : QWidget(parent), window_(&window) {
     window.on_view_update = [this] { follow_window(); };
     keep(connect(qApp, &QApplication::focusChanged, this,
@@ -219,7 +224,8 @@ void WindowView::place() {
                          outer.right() - inner.right(), outer.bottom() - inner.bottom());
     }
     if (!testAttribute(Qt::WA_Resized)) adjustSize();
-    resize(size().boundedTo(room.size().shrunkBy(frame)));
+    resize(QSize(std::max(width(), width_for_title(windowTitle())), height())
+               .boundedTo(room.size().shrunkBy(frame)));
     QRect outer(QPoint(), size().grownBy(frame));
     outer.moveCenter(over ? over->frameGeometry().center() : room.center());
     outer.moveLeft(std::max(room.left(), std::min(outer.left(), room.right() - outer.width() + 1)));

@@ -20,6 +20,9 @@ class QPlainTextEdit;
 
 namespace zelora::ui {
 
+// How wide a window must be for the window manager to show `title` whole beside its buttons.
+int width_for_title(const QString& title);
+
 // The Qt face of one window of the logic. It binds widgets to the window's controls both ways
 // (what the operator types goes to the control, what the control holds is shown) and mirrors
 // the window's visibility and focus. It holds no contest logic.

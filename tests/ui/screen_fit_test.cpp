@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "core/start_screen.h"
 #include "store/admin_screen.h"
 #include "support/ui_program.h"
 #include "ui/qt_platform.h"
@@ -82,7 +83,20 @@ class ScreenFitTest : public QObject {
         QCOMPARE(hostile.main()->size(), ordinary.main()->size());
     }
 
-    void messageBoxesShowTheirWholeTitle() {
+    void windowsAndMessageBoxesShowTheirWholeTitle() {
+        // Room for the title in the window manager's bold font and its buttons.
+        const auto fits = [](const QWidget* window) {
+            return window->width() >
+                   QFontMetrics(QApplication::font()).horizontalAdvance(window->windowTitle()) +
+                       100;
+        };
+        Program program;
+        program.windows.get<zelora::StartScreen>().set_visible(true);
+        program.windows.get<zelora::AdminScreen>().set_visible(true);
+        for (WindowId id : {WindowId::start, WindowId::admin, WindowId::main_log})
+            QVERIFY2(fits(program.views.view(id)),
+                     qPrintable(program.views.view(id)->windowTitle()));
+
         const QString title = QStringLiteral("Zelora VHF qrp Test");
         int width = 0;
         QTimer::singleShot(0, [&width] {
