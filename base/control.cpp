@@ -18,6 +18,21 @@ void Control::set(std::string text) {
     if (on_change) on_change();
 }
 
+void Control::edit(std::string text, std::size_t caret) {
+    if (input_filter) {
+        caret = input_filter(text.substr(0, std::min(caret, text.size()))).size();
+        text = input_filter(std::move(text));
+    }
+    if (text == text_) {
+        set_caret(caret);
+        return;
+    }
+    text_ = std::move(text);
+    caret_ = std::min(caret, text_.size());
+    update_view();
+    if (on_change) on_change();
+}
+
 void Control::set_visible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
@@ -35,7 +50,6 @@ void Control::update_view() const {
 
 void upper_case(Control& box) {
     box.set(to_upper(box.text()));
-    box.caret_to_end();
 }
 
 }  // namespace zelora

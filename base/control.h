@@ -16,7 +16,11 @@ class Control {
     Control& operator=(const Control&) = delete;
 
     const std::string& text() const { return text_; }
+    // The text put in by the program: the caret goes after its last character.
     void set(std::string text);
+    // The text as the operator left it by typing, pasting or deleting, with the caret where the
+    // box shows it; characters the filter drops before the caret move it back with them.
+    void edit(std::string text, std::size_t caret);
 
     bool visible() const { return visible_; }
     void set_visible(bool visible);
@@ -45,8 +49,8 @@ class Control {
     std::size_t caret_ = 0;
 };
 
-// The box's text put in upper case with the caret after its last character, as callsign,
-// locator and member-number boxes keep it while the operator types.
+// The box's text put in upper case, as callsign, locator and member-number boxes keep it while
+// the operator types; only a text that changed sends the caret after its last character.
 void upper_case(Control& box);
 
 }  // namespace zelora

@@ -455,6 +455,8 @@ bool MainLogScreen::AcceptQso() {
         return false;
     }
     if (Text6.text().size() < 4 || Text9.text().size() != 3 || locator.size() != 6) {
+        // Refused without a word: the caret shows the operator where to type.
+        focus(Text6.text().size() < 4 ? Text6 : Text9.text().size() != 3 ? Text9 : Text10);
         HideDistanceBar();
         return false;
     }

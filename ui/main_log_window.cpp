@@ -8,12 +8,17 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTime>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <memory>
+#include <tuple>
 
 #include "ui/compass_picture.h"
+#include "ui/elided_label.h"
 #include "ui/fonts.h"
 #include "ui/km_scale_picture.h"
 #include "ui/pictures.h"
@@ -26,11 +31,15 @@ QLabel* caption(const QString& text) {
     return new QLabel(text);
 }
 
-QToolButton* picture_button(const QIcon& icon, const QString& tooltip, const char* name) {
+// A button with a picture and no caption: its Alt access key is told in its tooltip.
+QToolButton* picture_button(const QIcon& icon, const QString& tooltip, const char* name,
+                            Qt::Key access_key) {
     auto* button = new QToolButton;
     button->setIcon(icon);
     button->setIconSize(QSize(28, 28));
-    button->setToolTip(tooltip);
+    button->setShortcut(QKeySequence(Qt::ALT | access_key));
+    button->setToolTip(tooltip + QStringLiteral(" (") +
+                       button->shortcut().toString(QKeySequence::NativeText) + QStringLiteral(")"));
     button->setObjectName(name);
     button->setAutoRaise(false);
     return button;
@@ -49,6 +58,14 @@ MainLogWindow::MainLogWindow(MainLogScreen& screen) : WindowView(screen), screen
     log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     log_->setMinimumHeight(260);
     bind(log_, screen.Text12);
+    // The log keeps its last line in view, as long as the operator has not scrolled back.
+    QScrollBar* scroll = log_->verticalScrollBar();
+    auto at_end = std::make_shared<bool>(true);
+    connect(scroll, &QScrollBar::valueChanged, this,
+            [scroll, at_end](int value) { *at_end = value == scroll->maximum(); });
+    connect(scroll, &QScrollBar::rangeChanged, this, [scroll, at_end](int, int maximum) {
+        if (*at_end) scroll->setValue(maximum);
+    });
 
     auto* side = new QVBoxLayout;
     side->addWidget(make_station_frame());
@@ -71,10 +88,7 @@ MainLogWindow::MainLogWindow(MainLogScreen& screen) : WindowView(screen), screen
     layout->addLayout(middle, 1);
     layout->addLayout(bottom);
 
-    screen.on_scroll_log = [this] {
-        log_->moveCursor(QTextCursor::End);
-        log_->ensureCursorVisible();
-    };
+    screen.on_scroll_log = [this] { scroll_log_to_end(); };
     screen.on_pointing_changed = [this] { show_pointing(); };
     show_pointing();
     refresh_rate_every_minute();
@@ -88,6 +102,11 @@ MainLogWindow::~MainLogWindow() {
         screen_.on_scroll_log = nullptr;
         screen_.on_pointing_changed = nullptr;
     });
+}
+
+void MainLogWindow::scroll_log_to_end() {
+    log_->moveCursor(QTextCursor::End);
+    log_->ensureCursorVisible();
 }
 
 QWidget* MainLogWindow::make_heading() {
@@ -181,7 +200,7 @@ QWidget* MainLogWindow::make_entry_row() {
     mode_box_->setReadOnly(true);
     mode_box_->installEventFilter(this);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
+    auto* ok = new QPushButton(QStringLiteral("&OK"));
     ok->setObjectName("Command1");
     tab_order_.push_back(ok);
     on_click(ok, [this] { screen_.Command1_Click(); });
@@ -194,14 +213,15 @@ QWidget* MainLogWindow::make_entry_row() {
         {&screen_.Label12, "Label12"}, {&screen_.Label13, "Label13"},
         {&screen_.Label16, "Label16"}, {&screen_.Label14, "Label14"},
         {&screen_.Label15, "Label15"}, {&screen_.Label17, "Label17"}};
-    for (const auto& [control, name] : labels) distance->addWidget(value_label(*control, name));
+    for (const auto& [control, name] : labels)
+        distance->addWidget(value_label(*control, name, nullptr));
     distance->addStretch();
     grid->addLayout(distance, 2, 5, 1, column - 4);
     return row;
 }
 
-QLabel* MainLogWindow::value_label(Control& control, const char* name) {
-    auto* label = new QLabel;
+QLabel* MainLogWindow::value_label(Control& control, const char* name, const char* widest) {
+    QLabel* label = widest ? new ElidedLabel(QString::fromLatin1(widest)) : new QLabel;
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
@@ -210,12 +230,12 @@ QLabel* MainLogWindow::value_label(Control& control, const char* name) {
     return label;
 }
 
-int MainLogWindow::add_rows(QGridLayout* grid, int value_columns,
+int MainLogWindow::add_rows(QGridLayout* grid, int value_columns, const char* widest,
                             std::initializer_list<CaptionedValue> rows) {
     int row = 0;
     for (const CaptionedValue& value : rows) {
         grid->addWidget(caption(QString::fromUtf8(value.caption)), row, 0);
-        grid->addWidget(value_label(value.control, value.name), row, 1, 1, value_columns);
+        grid->addWidget(value_label(value.control, value.name, widest), row, 1, 1, value_columns);
         ++row;
     }
     return row;
@@ -225,7 +245,7 @@ QWidget* MainLogWindow::make_station_frame() {
     auto* frame = new QGroupBox(QStringLiteral("Stazione"));
     frame->setObjectName("Frame2");
     auto* grid = new QGridLayout(frame);
-    const int row = add_rows(grid, 2,
+    const int row = add_rows(grid, 2, "ZZ9AAA/QRP",
                              {{"Call:", screen_.Label39, "Label39"},
                               {"Locatore:", screen_.Label40, "Label40"},
                               {"I-QRP:", screen_.Label41, "Label41"},
@@ -234,9 +254,10 @@ QWidget* MainLogWindow::make_station_frame() {
                               {"Account:", screen_.Label47, "Label47"}});
     auto* award_caption = caption(QStringLiteral("Award:"));
     award_caption->setObjectName("Label53");
-    QLabel* award = value_label(screen_.Label54, "Label54");
+    QLabel* award = value_label(screen_.Label54, "Label54", "I.Q.C.A. Award");
     award->setStyleSheet(QStringLiteral("color: #a8001c;"));
-    auto* picture = picture_button(award_icon(), QStringLiteral("I.Q.C.A. Award"), "Picture3");
+    auto* picture =
+        picture_button(award_icon(), QStringLiteral("I.Q.C.A. Award"), "Picture3", Qt::Key_W);
     picture->setAutoRaise(true);
     bind_visibility(picture, screen_.Picture3);
     on_click(picture, [this] { screen_.Picture3_Click(); });
@@ -250,7 +271,7 @@ QWidget* MainLogWindow::make_contest_frame() {
     auto* frame = new QGroupBox(QStringLiteral("Contest"));
     frame->setObjectName("Frame1");
     auto* grid = new QGridLayout(frame);
-    const int row = add_rows(grid, 3,
+    const int row = add_rows(grid, 3, "00000000",
                              {{"QSO:", screen_.Label19, "Label19"},
                               {"QRB:", screen_.Label21, "Label21"},
                               {"Moltiplicatori:", screen_.Label23, "Label23"},
@@ -259,12 +280,13 @@ QWidget* MainLogWindow::make_contest_frame() {
                               {"I-QRP:", screen_.Label51, "Label51"},
                               {"MQC:", screen_.Label52, "Label52"}});
     grid->addWidget(caption(QStringLiteral("ODX:")), row, 0);
-    const std::pair<Control*, const char*> odx[] = {{&screen_.Label27, "Label27"},
-                                                    {&screen_.Label28, "Label28"},
-                                                    {&screen_.Label29, "Label29"}};
+    const std::tuple<Control*, const char*, const char*> odx[] = {
+        {&screen_.Label27, "Label27", "ZZ9AAA/QRP"},
+        {&screen_.Label28, "Label28", "JN00AA"},
+        {&screen_.Label29, "Label29", " 0000"}};
     int column = 1;
-    for (const auto& [control, name] : odx)
-        grid->addWidget(value_label(*control, name), row, column++);
+    for (const auto& [control, name, widest] : odx)
+        grid->addWidget(value_label(*control, name, widest), row, column++);
     auto* km = caption(QStringLiteral("Km"));
     km->setObjectName("Label30");
     grid->addWidget(km, row, column);
@@ -294,22 +316,22 @@ QWidget* MainLogWindow::make_pointing() {
 QWidget* MainLogWindow::make_buttons() {
     auto* buttons = new QWidget;
     auto* grid = new QGridLayout(buttons);
-    auto* create_log = new QPushButton(QStringLiteral("Crea LOG"));
-    auto* correct = new QPushButton(QStringLiteral("Modifica QSO"));
-    auto* statistics = new QPushButton(QStringLiteral("STAT"));
-    auto* administration = new QPushButton(QStringLiteral("Amministrazione"));
-    auto* leave = new QPushButton(QStringLiteral("Esci"));
+    auto* create_log = new QPushButton(QStringLiteral("&Crea LOG"));
+    auto* correct = new QPushButton(QStringLiteral("&Modifica QSO"));
+    auto* statistics = new QPushButton(QStringLiteral("&STAT"));
+    auto* administration = new QPushButton(QStringLiteral("&Amministrazione"));
+    auto* leave = new QPushButton(QStringLiteral("&Esci"));
     create_log->setObjectName("Command2");
     correct->setObjectName("Command5");
     statistics->setObjectName("Command6");
     administration->setObjectName("Command11");
     leave->setObjectName("Command3");
-    auto* mode =
-        picture_button(mode_switch_icon(), QStringLiteral("on-line / off-line"), "Command7");
-    auto* clock =
-        picture_button(clock_icon(), QStringLiteral("Data e ora dal computer"), "Command9");
-    auto* back =
-        picture_button(back_to_start_icon(), QStringLiteral("Torna all'inizio"), "Command10");
+    auto* mode = picture_button(mode_switch_icon(), QStringLiteral("on-line / off-line"),
+                                "Command7", Qt::Key_L);
+    auto* clock = picture_button(clock_icon(), QStringLiteral("Data e ora dal computer"),
+                                 "Command9", Qt::Key_D);
+    auto* back = picture_button(back_to_start_icon(), QStringLiteral("Torna all'inizio"),
+                                "Command10", Qt::Key_T);
 
     on_click(create_log, [this] { screen_.Command2_Click(); });
     on_click(leave, [this] { screen_.Command3_Click(); });
@@ -400,6 +422,19 @@ void MainLogWindow::refresh_rate_every_minute() {
 void MainLogWindow::show_pointing() {
     compass_->setNeedle(screen_.Line1);
     scale_->setBar(screen_.Line2);
+}
+
+bool MainLogWindow::focusNextPrevChild(bool next) {
+    const auto at = std::find(tab_order_.begin(), tab_order_.end(), focusWidget());
+    if (at == tab_order_.end()) return WindowView::focusNextPrevChild(next);
+    const auto count = static_cast<std::ptrdiff_t>(tab_order_.size());
+    std::ptrdiff_t index = at - tab_order_.begin();
+    do {  // boxes the window hides are passed over
+        index = (index + (next ? 1 : count - 1)) % count;
+    } while (!tab_order_[static_cast<std::size_t>(index)]->isVisibleTo(this));
+    tab_order_[static_cast<std::size_t>(index)]->setFocus(next ? Qt::TabFocusReason
+                                                               : Qt::BacktabFocusReason);
+    return true;
 }
 
 bool MainLogWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -26,6 +26,8 @@ class MainLogWindow : public WindowView {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab goes round the entry row and "OK" only.
+    bool focusNextPrevChild(bool next) override;
 
   private:
     // A caption and the control it names: one row of a frame.
@@ -43,16 +45,18 @@ class MainLogWindow : public WindowView {
     QWidget* make_pointing();
     QWidget* make_buttons();
     QLineEdit* entry_box(Control& control, const char* name, int characters);
-    // A bold label showing `control`.
-    QLabel* value_label(Control& control, const char* name);
+    // A bold label showing `control`; with `widest`, as wide as that: longer values are cut.
+    QLabel* value_label(Control& control, const char* name, const char* widest);
     // Caption and value rows from the top of `grid`; the first row left free.
-    int add_rows(QGridLayout* grid, int value_columns, std::initializer_list<CaptionedValue> rows);
+    int add_rows(QGridLayout* grid, int value_columns, const char* widest,
+                 std::initializer_list<CaptionedValue> rows);
     void show_pointing();
     // Duplicate mark and member hint beside the entry row, the partial check beside the log,
     // and the rate clock.
     QWidget* make_operator_aids(QLineEdit* callsign_box);
     QWidget* make_partial_list();
     void refresh_rate_every_minute();
+    void scroll_log_to_end();
 
     MainLogScreen& screen_;
     QLineEdit* mode_box_ = nullptr;

@@ -4,9 +4,11 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QGridLayout>
 #include <QMessageBox>
 
 #include "ui/text_codec.h"
+#include "ui/window_view.h"
 
 namespace zelora::ui {
 namespace {
@@ -31,6 +33,12 @@ void QtMessageBoxes::show(const std::string& title, const std::string& text, Mes
     QMessageBox box(
         icon == MessageIcon::critical ? QMessageBox::Critical : QMessageBox::Information,
         from_cp1252(title), from_cp1252(text), QMessageBox::Ok, QApplication::activeWindow());
+    // A short text would make the box narrower than its title.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(width_for_title(box.windowTitle()), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     box.exec();
 }
 

@@ -106,6 +106,10 @@ StartWindow::StartWindow(StartScreen& screen) : WindowView(screen), screen_(scre
     on_click(resume, [this] { screen_.Command1_Click(); });
     on_click(restart, [this] { screen_.Command2_Click(); });
     setMinimumWidth(360);
+    // The operator who comes back to a contest only presses Return.
+    setTabOrder(resume, restart);
+    setTabOrder(restart, offline);
+    resume->setFocus();
 }
 
 }  // namespace zelora::ui

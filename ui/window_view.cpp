@@ -5,13 +5,18 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QToolButton>
+#include <algorithm>
 #include <memory>
 
 #include "ui/text_codec.h"
@@ -45,6 +50,11 @@ void keep_place_when_hidden(QWidget* widget) {
 }
 
 }  // namespace
+
+int width_for_title(const QString& title) {
+    // Title bars use a bold font, a little wider than the widgets' one.
+    return QFontMetrics(QApplication::font()).horizontalAdvance(title) * 5 / 4 + 120;
+}
 
 WindowView::WindowView(Window& window, QWidget* parent) : QWidget(parent), window_(&window) {
     window.on_view_update = [this] { follow_window(); };
@@ -98,13 +108,12 @@ void WindowView::bind(QLineEdit* edit, Control& control) {
         *shown_caret = control.caret();
         edit->setVisible(control.visible());
     };
-    keep(connect(edit, &QLineEdit::textEdited, this,
-                 [this, edit, &control, show](const QString& text) {
-                     if (!window_) return;
-                     control.set(to_cp1252(text));
-                     show();  // the control may have refused characters
-                     control.set_caret(static_cast<std::size_t>(edit->cursorPosition()));
-                 }));
+    keep(connect(
+        edit, &QLineEdit::textEdited, this, [this, edit, &control, show](const QString& text) {
+            if (!window_) return;
+            control.edit(to_cp1252(text), static_cast<std::size_t>(edit->cursorPosition()));
+            show();  // the control may have refused characters
+        }));
     watch(control, show);
 }
 
@@ -126,8 +135,15 @@ void WindowView::bind(QPlainTextEdit* edit, Control& control) {
     };
     keep(connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, &control, show] {
         if (!window_) return;
-        control.set(multi_line_bytes(plain_text(edit)));
-        show();
+        const QString typed = plain_text(edit);
+        const int caret = edit->textCursor().position();
+        control.edit(multi_line_bytes(typed), multi_line_bytes(typed.left(caret)).size());
+        if (typed == multi_line_text(control.text())) return;
+        show();  // the control refused characters: the caret stays after what it kept
+        QTextCursor cursor = edit->textCursor();
+        cursor.setPosition(
+            static_cast<int>(multi_line_text(control.text().substr(0, control.caret())).size()));
+        edit->setTextCursor(cursor);
     }));
     watch(control, show);
 }
@@ -198,9 +214,50 @@ void WindowView::closeEvent(QCloseEvent* event) {
     if (window_) close_box();
 }
 
+void WindowView::keyPressEvent(QKeyEvent* event) {
+    QWidget* focused = focusWidget();
+    const bool is_button =
+        qobject_cast<QPushButton*>(focused) || qobject_cast<QToolButton*>(focused);
+    if (is_button && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        static_cast<QAbstractButton*>(focused)->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void WindowView::open_at(const QByteArray& geometry) {
+    placed_ = restoreGeometry(geometry);
+}
+
+void WindowView::place() {
+    placed_ = true;
+    const QWidget* over = main_window_ ? main_window_() : nullptr;
+    if (over == this || (over && !over->isVisible())) over = nullptr;
+    const QScreen* screen = over ? over->screen() : this->screen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    // The window manager's title bar and borders, as it gave them to the main window.
+    QMargins frame(4, 30, 4, 4);
+    if (over) {
+        const QRect outer = over->frameGeometry();
+        const QRect inner = over->geometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    if (!testAttribute(Qt::WA_Resized)) adjustSize();
+    resize(QSize(std::max(width(), width_for_title(windowTitle())), height())
+               .boundedTo(room.size().shrunkBy(frame)));
+    QRect outer(QPoint(), size().grownBy(frame));
+    outer.moveCenter(over ? over->frameGeometry().center() : room.center());
+    outer.moveLeft(std::max(room.left(), std::min(outer.left(), room.right() - outer.width() + 1)));
+    outer.moveTop(std::max(room.top(), std::min(outer.top(), room.bottom() - outer.height() + 1)));
+    move(outer.topLeft());  // a window's position is that of its frame
+}
+
 void WindowView::follow_window() {
     if (!window_) return;
     if (window_->visible() && !isVisible()) {
+        if (!placed_) place();
         show();
         raise();
         activateWindow();

@@ -20,6 +20,9 @@ class QPlainTextEdit;
 
 namespace zelora::ui {
 
+// How wide a window must be for the window manager to show `title` whole beside its buttons.
+int width_for_title(const QString& title);
+
 // The Qt face of one window of the logic. It binds widgets to the window's controls both ways
 // (what the operator types goes to the control, what the control holds is shown) and mirrors
 // the window's visibility and focus. It holds no contest logic.
@@ -33,6 +36,12 @@ class WindowView : public QWidget {
     void refresh() { follow_window(); }
     // The logic discarded the window: from now on this view never touches it again.
     void detach();
+    // The window this one opens centred over, when it is on screen (the main window).
+    void open_over(std::function<const QWidget*()> main_window) {
+        main_window_ = std::move(main_window);
+    }
+    // Opens where an earlier view of the same window was left.
+    void open_at(const QByteArray& geometry);
 
   protected:
     void bind(QLineEdit* edit, Control& control);
@@ -51,6 +60,8 @@ class WindowView : public QWidget {
     virtual void close_box() = 0;
 
     void closeEvent(QCloseEvent* event) override;
+    // Return on a focused button presses it, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 
     bool attached() const { return window_ != nullptr; }
     // Runs `action` unless the logic has discarded the window.
@@ -60,6 +71,8 @@ class WindowView : public QWidget {
 
   private:
     void follow_window();
+    // Size and place for the first showing: whole on the screen, over the main window.
+    void place();
     void focus_changed(QWidget* now);
     void keep(const QMetaObject::Connection& connection) { connections_.append(connection); }
 
@@ -68,6 +81,8 @@ class WindowView : public QWidget {
     std::map<QWidget*, Control*> focusable_;
     std::vector<Control*> watched_;
     std::vector<LogList*> watched_lists_;
+    std::function<const QWidget*()> main_window_;
+    bool placed_ = false;
 };
 
 }  // namespace zelora::ui

@@ -67,12 +67,17 @@ WindowViews::~WindowViews() {
 void WindowViews::created(WindowId id, Window& window) {
     WindowView* view = make_view(id, window);
     views_[static_cast<std::size_t>(id)] = view;
-    if (view) view->refresh();
+    if (!view) return;
+    view->open_over([this] { return static_cast<const QWidget*>(this->view(WindowId::main_log)); });
+    if (id == WindowId::main_log && !main_window_geometry_.isEmpty())
+        view->open_at(main_window_geometry_);
+    view->refresh();
 }
 
 void WindowViews::closed(WindowId id) {
     QPointer<WindowView>& view = views_[static_cast<std::size_t>(id)];
     if (!view) return;
+    if (id == WindowId::main_log) main_window_geometry_ = view->saveGeometry();
     view->detach();
     view->deleteLater();
     view = nullptr;

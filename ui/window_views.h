@@ -26,6 +26,7 @@ class WindowViews : public QObject {
 
     WindowSet& windows_;
     std::array<QPointer<WindowView>, static_cast<std::size_t>(WindowId::count)> views_;
+    QByteArray main_window_geometry_;  // where the main window was when last closed
 };
 
 }  // namespace zelora::ui

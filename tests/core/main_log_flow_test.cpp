@@ -205,9 +205,9 @@ TEST_F(MainLogFlow, AcceptRefusesInTheOrderOfItsChecks) {
         {d, "07.20", with("JN61FV", "M601"), "Membro MQC errato", &M::Text11, "07.20"},
         {d, "07.20", with("JN61", ""), wrong, &M::Text10, "07.20"},
         {d, "07.20", with("JNA1GD", ""), wrong, &M::Text10, "07.20"},
-        {d, "07.20", Qso{"ZZ9", "JN61FV", ""}, "", nullptr, "07.20"},
-        {d, "07.20", Qso{"ZZ9XA", "JN61FV", "", "1234"}, "", nullptr, "07.20"},
-        {d, "07.20", with("JN61FVA", ""), "", nullptr, "07.20"},
+        {d, "07.20", Qso{"ZZ9", "JN61FV", "", "12"}, "", &M::Text6, "07.20"},
+        {d, "07.20", Qso{"ZZ9XA", "JN61FV", "", "1234"}, "", &M::Text9, "07.20"},
+        {d, "07.20", with("JN61FVA", ""), "", &M::Text10, "07.20"},
     };
     M& m = main();
     m.Command7_Click();  // off-line keeps the typed date and time
@@ -223,9 +223,7 @@ TEST_F(MainLogFlow, AcceptRefusesInTheOrderOfItsChecks) {
         m.Command1_Click();
         expect_told(message.empty() ? std::vector<std::string>{}
                                     : std::vector<std::string>{message});
-        if (focus) {
-            EXPECT_EQ(m.focused(), &(m.*focus));
-        }
+        EXPECT_EQ(m.focused(), &(m.*focus));
         EXPECT_EQ(texts({&m.Text3, &m.Text6, &m.Text10, &m.Text11}),
                   (Strings{time_after, before.callsign, before.locator, before.member}));
         EXPECT_TRUE(m.Text12.empty());
@@ -390,14 +388,14 @@ TEST_F(MainLogFlow, LoggedDistanceIsThatOfTheQsosOwnLocator) {
     EXPECT_EQ(m.Label21.text(), "351");
 }
 
-TEST_F(MainLogFlow, EnterLeavesTheBoxThenLogsAndKeepsTheFocusOnARefusal) {
+TEST_F(MainLogFlow, EnterLeavesTheBoxThenLogsAndShowsTheBoxAtFaultOnARefusal) {
     M& m = main();
     type({"ZZ9", "JN61FV", ""});
     m.focus(m.Text10);
     fake.clock.utc = {2020, 7, 19, 8, 45};
     m.EnterPressed();  // refused: the locator box's arrival reaction does not run again
     EXPECT_EQ(m.Text3.text(), "07.20");
-    EXPECT_EQ(m.focused(), &m.Text10);
+    EXPECT_EQ(m.focused(), &m.Text6);
     EXPECT_TRUE(m.Text12.empty());
 
     m.Command7_Click();

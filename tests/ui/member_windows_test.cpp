@@ -123,6 +123,25 @@ class MemberWindowsTest : public QObject {
         QVERIFY(!program.windows.is_open(WindowId::member_lists));
         QVERIFY(!program.views.view(WindowId::member_lists));
     }
+
+    // Return in a box presses its button; Tab in a list moves on and writes nothing.
+    void keyboardOnly() {
+        Program program;
+        auto* list = program.widget<QPlainTextEdit>("Text1");
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Tab);
+        QVERIFY(!list->hasFocus());
+        QCOMPARE(list->toPlainText(), QStringLiteral("I1AAA#001\nI2BBB#002\n"));
+
+        program.type_into("Text5", "i2bbb");
+        QTest::keyClick(program.widget("Text5"), Qt::Key_Return);
+        program.type_into("Text6", "i3ccc");
+        QTest::keyClick(program.widget("Text6"), Qt::Key_Return);
+        QCOMPARE(program.messages(),
+                 (QByteArrayList{"Utente presente nel database I-QRP al numero 002",
+                                 "Utente aggiunto con successo nel database"}));
+        QCOMPARE(program.file("iqrp.txt"), QByteArray("I1AAA#001\r\nI2BBB#002\r\nI3CCC#3\r\n"));
+    }
 };
 
 QTEST_MAIN(MemberWindowsTest)

@@ -1,0 +1,125 @@
+// Windows on the screen: where they open, how wide values and message titles make them.
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTemporaryFile>
+#include <QTimer>
+#include <QtTest>
+
+#include "core/start_screen.h"
+#include "store/admin_screen.h"
+#include "support/ui_program.h"
+#include "ui/qt_platform.h"
+
+using zelora::WindowId;
+
+namespace {
+
+constexpr const char* kStationFile = "Call = ZZ9AAB\r\nLocator = JN81GD\r\nIQRP = 001\r\n";
+
+struct Program : zelora::testing::UiProgram {
+    explicit Program(const std::string& partial_state = {}) {
+        fake.dir.write("config.txt", kStationFile);
+        if (!partial_state.empty()) fake.dir.write("parziale.db", partial_state);
+        zelora::start_program(windows);
+        if (!partial_state.empty()) click(WindowId::start, "Command1");
+    }
+    QWidget* main() const { return views.view(WindowId::main_log); }
+    int width_of(const char* name) const {
+        return find<QWidget>(WindowId::main_log, name)->width();
+    }
+};
+
+QRect screen_room() {
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+}  // namespace
+
+class ScreenFitTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // Wherever the main window stands, the member lists open over it and whole on the screen.
+    void windowsOpenOverTheMainWindowAndWholeOnTheScreen() {
+        const QRect room = screen_room();
+        for (const QPoint main_at :
+             {QPoint(room.left(), room.top()), QPoint(room.right() - 100, room.bottom() - 100)}) {
+            Program program;
+            QVERIFY(room.contains(program.main()->frameGeometry()));
+            program.main()->move(main_at);
+            program.windows.get<zelora::AdminScreen>().set_visible(true);
+            program.click(WindowId::admin, "Command2");
+            const QRect lists = program.views.view(WindowId::member_lists)->frameGeometry();
+            QVERIFY(room.contains(lists));
+            QVERIFY(lists.intersects(program.main()->frameGeometry()));
+            if (room.contains(program.main()->frameGeometry()))
+                QCOMPARE(lists.center(), program.main()->frameGeometry().center());
+        }
+    }
+
+    void theMainWindowComesBackWhereItWasAfterBackToStart() {
+        Program program("QSO# 001\r\nLISTA_QSO \r\nQSO_EDI \r\n");
+        const QRect where(40, 25, 960, 735);
+        program.main()->setGeometry(where);
+        program.click(WindowId::main_log, "Command10");
+        program.click(WindowId::start, "Command1");
+        QCOMPARE(program.main()->geometry(), where);
+    }
+
+    // A 60-character ODX callsign and a 1 KB score: cut on screen, the layout does not move.
+    void longValuesNeverWidenTheFrames() {
+        Program ordinary("QSO# 001\r\nCONTEST_ODX_CALL ZZ9XA\r\nCONTEST_PUNTI 770\r\n");
+        const std::string call(60, 'W'), points(1024, '9');
+        Program hostile("QSO# 001\r\nCONTEST_ODX_CALL " + call + "\r\nCONTEST_PUNTI " + points +
+                        "\r\n");
+        QCOMPARE(hostile.find<QLabel>(WindowId::main_log, "Label27")->text().toStdString(), call);
+        QCOMPARE(hostile.find<QLabel>(WindowId::main_log, "Label25")->text().toStdString(), points);
+        for (const char* name : {"Frame1", "Frame2", "Text12"})
+            QCOMPARE(hostile.width_of(name), ordinary.width_of(name));
+        QCOMPARE(hostile.main()->size(), ordinary.main()->size());
+    }
+
+    void windowsAndMessageBoxesShowTheirWholeTitle() {
+        // Room for the title in the window manager's bold font and its buttons.
+        const auto fits = [](const QWidget* window) {
+            return window->width() >
+                   QFontMetrics(QApplication::font()).horizontalAdvance(window->windowTitle()) +
+                       100;
+        };
+        Program program;
+        program.windows.get<zelora::StartScreen>().set_visible(true);
+        program.windows.get<zelora::AdminScreen>().set_visible(true);
+        for (WindowId id : {WindowId::start, WindowId::admin, WindowId::main_log})
+            QVERIFY2(fits(program.views.view(id)),
+                     qPrintable(program.views.view(id)->windowTitle()));
+
+        const QString title = QStringLiteral("Zelora VHF qrp Test");
+        int width = 0;
+        QTimer::singleShot(0, [&width] {
+            QWidget* box = QApplication::activeModalWidget();
+            width = box->width();
+            box->close();
+        });
+        zelora::ui::QtMessageBoxes().show(title.toStdString(), "Locatore errato",
+                                          zelora::MessageIcon::information);
+        QVERIFY(width > QFontMetrics(QApplication::font()).horizontalAdvance(title) + 100);
+    }
+};
+
+int main(int argc, char** argv) {
+    // A laptop's screen, the smallest an operator is likely to have.
+    QTemporaryFile screens;
+    if (!screens.open()) return 1;
+    screens.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1024,
+        "height": 768, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    screens.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    QApplication application(argc, argv);
+    ScreenFitTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "screen_fit_test.moc"
