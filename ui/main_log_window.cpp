@@ -295,7 +295,7 @@ QWidget* MainLogWindow::make_contest_frame() {
     int rate_row = row;
     for (const CaptionedValue& rate : rates) {
         grid->addWidget(caption(QString::fromUtf8(rate.caption)), ++rate_row, 0);
-        grid->addWidget(value_label(rate.control, rate.name), rate_row, 1, 1, 3);
+        grid->addWidget(value_label(rate.control, rate.name, "99999"), rate_row, 1, 1, 3);
     }
     return frame;
 }
@@ -371,7 +371,7 @@ QWidget* MainLogWindow::make_operator_aids(QLineEdit* callsign_box) {
         callsign_box->setStyleSheet(
             mark.text().empty() ? QString() : QStringLiteral("QLineEdit { background: #ff8c8c; }"));
     });
-    QLabel* hint = value_label(screen_.aids.MemberHint, "MemberHint");
+    QLabel* hint = value_label(screen_.aids.MemberHint, "MemberHint", "I-QRP I0000");
     // The widest texts the labels take, so that the entry row never changes its width.
     const int width = QFontMetrics(bold).horizontalAdvance(QStringLiteral("DUPE 0000 00.00  "));
     for (QLabel* label : {dupe, hint}) label->setMinimumWidth(width);
