@@ -45,6 +45,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     continue_contest(fake, [](MainLogScreen& main) {
         const std::size_t logged = main.Text12.size();
+        // Worked before when a saved EDI line holds it as its callsign, the third field.
+        bool worked = false;
+        for (const std::string& line : main.Text14.lines()) {
+            const std::size_t first = line.find(';');
+            if (first == std::string::npos) continue;
+            const std::size_t second = line.find(';', first + 1);
+            if (second == std::string::npos) continue;
+            worked = worked ||
+                     line.substr(second + 1, line.find(';', second + 1) - second - 1) == "ZZ9XAB";
+        }
         main.focus(main.Text6);
         main.Text6.set("ZZ9XAB");
         main.focus(main.Text9);
@@ -53,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         main.Text10.set("JN61FV");
         main.Text11.set("I003");
         main.Command1_Click();
-        FUZZ_CHECK(main.Text12.size() <= logged + 1);
+        FUZZ_CHECK(main.Text12.size() == logged + (worked ? 0 : 1));
         FUZZ_CHECK(main.Text14.size() == main.qsos().qsos().size());
     });
     const std::string saved = fake.dir.read(kPartialStateFileName);
