@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots again, into docs/: the program runs under Xvfb with openbox on
+# a copy of the station and contest in docs/shots-data/, driven with xdotool as an operator
+# would drive it.
+#   bash scripts/screenshots.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo=$PWD
+
+bash scripts/setup.sh
+tools=(xvfb openbox xdotool imagemagick)
+missing=()
+for p in "${tools[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    apt-get update
+    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+[ -f build-shots/CMakeCache.txt ] ||
+    cmake -S . -B build-shots -DCMAKE_BUILD_TYPE=Release -DZELORA_TESTS=OFF -DZELORA_BENCH=OFF
+cmake --build build-shots -j2 --target zelora
+
+# A display nobody uses.
+display=90
+while [ -e /tmp/.X$display-lock ] || [ -e /tmp/.X11-unix/X$display ]; do display=$((display + 1)); done
+export DISPLAY=:$display QT_QPA_PLATFORM=xcb
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+Xvfb "$DISPLAY" -screen 0 1280x900x24 -nolisten tcp &
+pids+=($!)
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.2; done
+openbox &
+pids+=($!)
+sleep 1
+
+# The visible window with exactly this title, waited for (up to 20 s). A search can fail while
+# windows come and go: it is tried again.
+window() {
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
+        [ -n "$id" ] && { echo "$id"; return; }
+        sleep 0.2
+    done
+    echo "no window \"$1\"" >&2
+    return 1
+}
+
+# The window `title` with its frame, as a small 8-bit PNG.
+shot() {
+    local id
+    id=$(window "$1")
+    sleep 0.7  # let it paint
+    import -frame -window "$id" "$work/shot.png"
+    convert "$work/shot.png" -dither None -colors 256 PNG8:"$repo/docs/$2.png"
+    echo "docs/$2.png"
+}
+
+# Keys to the focused widget of the window `title`.
+keys() {
+    local id
+    id=$(window "$1")
+    shift
+    xdotool windowfocus "$id" key --delay 60 "$@"
+    sleep 0.3
+}
+
+type_text() {
+    xdotool type --delay 40 "$1"
+    sleep 0.2
+}
+
+# A click at `x`,`y` counted from the bottom right corner of the window `title`.
+click_from_corner() {
+    local id width height
+    id=$(window "$1")
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    width=$WIDTH height=$HEIGHT
+    xdotool windowfocus "$id" mousemove --window "$id" $((width - $2)) $((height - $3)) click 1
+    sleep 0.5
+}
+
+start_program() {
+    (cd "$1" && exec ./zelora) &
+    pids+=($!)
+}
+
+stop_program() {
+    kill "${pids[-1]}"
+    wait "${pids[-1]}" 2>/dev/null || true
+    unset 'pids[-1]'
+}
+
+main="Zelora VHF qrp - ZZ9QX Sez. di Dorvasca - ver 1.00"
+start="Zelora VHF qrp test - ZZ9QX Sez. di Dorvasca"
+
+# First start, no files yet: the station window.
+mkdir "$work/first"
+cp build-shots/zelora "$work/first/"
+start_program "$work/first"
+shot "Zelora qrp Test - Dati Stazione" station
+stop_program
+
+# A contest under way.
+mkdir "$work/contest"
+cp build-shots/zelora docs/shots-data/* "$work/contest/"
+start_program "$work/contest"
+shot "$start" start
+keys "$start" Return
+
+type_text ZZ9KLM  # worked at 07.15: marked DUPE
+shot "$main" main
+
+keys "$main" alt+c
+edi="Zelora qrp Test - Compilazione Log formato EDI"
+shot "$edi" edi_header
+click_from_corner "$edi" 132 22
+shot "Zelora qrp Test - Salva Log edi" edi_save
+
+keys "$main" alt+m
+edit="Zelora qrp Test - Modfica dati QSO"
+type_text ZZ9TUV
+keys "$edit" Return
+shot "$edit" qso_edit
+
+keys "$main" alt+s
+statistics="Zelora QRP Test - Statistiche"
+shot "$statistics" statistics
+click_from_corner "$statistics" 130 20
+shot "Zelora QRP Test - Report" report
+
+keys "$main" alt+a
+click_from_corner "Zelora VHF qrp - Amministrazione" 30 60
+lists="Gestione Database IQRP - MQC"
+shot "$lists" member_lists
