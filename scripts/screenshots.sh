@@ -36,7 +36,7 @@ cleanup() {
 trap cleanup EXIT
 Xvfb "$DISPLAY" -screen 0 1280x900x24 -nolisten tcp &
 pids+=($!)
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.2; done
+for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.2; done
 openbox &
 pids+=($!)
 sleep 1
