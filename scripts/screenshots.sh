@@ -73,9 +73,14 @@ keys() {
     sleep 0.3
 }
 
+# Text typed into the focused widget of the window `title`, once the window has settled.
 type_text() {
-    xdotool type --delay 40 "$1"
-    sleep 0.2
+    local id
+    id=$(window "$1")
+    xdotool windowfocus "$id"
+    sleep 1
+    xdotool type --delay 40 "$2"
+    sleep 0.3
 }
 
 # A click at `x`,`y` counted from the bottom right corner of the window `title`.
@@ -115,8 +120,7 @@ cp build-shots/zelora docs/shots-data/* "$work/contest/"
 start_program "$work/contest"
 shot "$start" start
 keys "$start" Return
-
-type_text ZZ9KLM  # worked at 07.15: marked DUPE
+type_text "$main" ZZ9KLM  # worked at 07.15: marked DUPE
 shot "$main" main
 
 keys "$main" alt+c
@@ -127,7 +131,7 @@ shot "Zelora qrp Test - Salva Log edi" edi_save
 
 keys "$main" alt+m
 edit="Zelora qrp Test - Modfica dati QSO"
-type_text ZZ9TUV
+type_text "$edit" ZZ9TUV
 keys "$edit" Return
 shot "$edit" qso_edit
 
