@@ -57,6 +57,9 @@ MainLogWindow::MainLogWindow(MainLogScreen& screen) : WindowView(screen), screen
     log_->setLineWrapMode(QPlainTextEdit::NoWrap);
     log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     log_->setMinimumHeight(260);
+    // Room for a whole line of the log (about 75 characters).
+    log_->setMinimumWidth(log_->fontMetrics().horizontalAdvance(QString(75, QLatin1Char('0'))) +
+                          log_->verticalScrollBar()->sizeHint().width() + 2 * log_->frameWidth());
     bind(log_, screen.Text12);
     // The log keeps its last line in view, as long as the operator has not scrolled back.
     QScrollBar* scroll = log_->verticalScrollBar();
@@ -67,26 +70,37 @@ MainLogWindow::MainLogWindow(MainLogScreen& screen) : WindowView(screen), screen
         if (*at_end) scroll->setValue(maximum);
     });
 
+    QWidget* entry_row = make_entry_row();
+    auto* aids = new QVBoxLayout;
+    aids->addWidget(make_partial_list());
+    aids->addWidget(make_operator_aids(entry_row->findChild<QLineEdit*>("Text6")));
+    aids->addStretch();
+
+    // The frames and the buttons take the whole height at the right, so that the window
+    // fits a laptop's screen.
+    auto* under_log = new QHBoxLayout;
+    under_log->addWidget(make_pointing(), 0, Qt::AlignTop);
+    under_log->addLayout(aids);
+    under_log->addStretch();
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(log_, 1);
+    left->addLayout(under_log);
+
     auto* side = new QVBoxLayout;
     side->addWidget(make_station_frame());
     side->addWidget(make_contest_frame());
     side->addStretch();
+    side->addWidget(make_buttons());
 
     auto* middle = new QHBoxLayout;
-    middle->addWidget(log_, 1);
-    middle->addWidget(make_partial_list());
+    middle->addLayout(left, 1);
     middle->addLayout(side);
-
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(make_pointing());
-    bottom->addStretch();
-    bottom->addWidget(make_buttons());
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(make_heading());
-    layout->addWidget(make_entry_row());
+    layout->addWidget(entry_row);
     layout->addLayout(middle, 1);
-    layout->addLayout(bottom);
 
     screen.on_scroll_log = [this] { scroll_log_to_end(); };
     screen.on_pointing_changed = [this] { show_pointing(); };
@@ -94,7 +108,7 @@ MainLogWindow::MainLogWindow(MainLogScreen& screen) : WindowView(screen), screen
     refresh_rate_every_minute();
     for (std::size_t i = 1; i < tab_order_.size(); ++i)
         setTabOrder(tab_order_[i - 1], tab_order_[i]);
-    resize(1100, 720);
+    resize(minimumSizeHint());
 }
 
 MainLogWindow::~MainLogWindow() {
@@ -205,7 +219,6 @@ QWidget* MainLogWindow::make_entry_row() {
     tab_order_.push_back(ok);
     on_click(ok, [this] { screen_.Command1_Click(); });
     grid->addWidget(ok, 1, column);
-    grid->addWidget(make_operator_aids(row->findChild<QLineEdit*>("Text6")), 0, column + 1, 3, 1);
 
     // Distance and heading of the locator being typed.
     auto* distance = new QHBoxLayout;
@@ -316,6 +329,7 @@ QWidget* MainLogWindow::make_pointing() {
 QWidget* MainLogWindow::make_buttons() {
     auto* buttons = new QWidget;
     auto* grid = new QGridLayout(buttons);
+    grid->setContentsMargins(0, 0, 0, 0);
     auto* create_log = new QPushButton(QStringLiteral("&Crea LOG"));
     auto* correct = new QPushButton(QStringLiteral("&Modifica QSO"));
     auto* statistics = new QPushButton(QStringLiteral("&STAT"));
@@ -344,21 +358,22 @@ QWidget* MainLogWindow::make_buttons() {
     bind_visibility(clock, screen_.Command9);
     bind_visibility(administration, screen_.Command11);
 
-    grid->addWidget(mode, 0, 0);
-    grid->addWidget(clock, 0, 1);
-    grid->addWidget(back, 0, 2);
-    grid->addWidget(create_log, 0, 3);
-    grid->addWidget(correct, 0, 4);
-    grid->addWidget(statistics, 0, 5);
-    grid->addWidget(administration, 1, 3, 1, 2);
-    grid->addWidget(leave, 1, 5);
+    auto* pictures = new QHBoxLayout;
+    for (QToolButton* button : {mode, clock, back}) pictures->addWidget(button);
+    pictures->addStretch();
+    grid->addLayout(pictures, 0, 0, 1, 3);
+    grid->addWidget(create_log, 1, 0);
+    grid->addWidget(correct, 1, 1);
+    grid->addWidget(statistics, 1, 2);
+    grid->addWidget(administration, 2, 0, 1, 2);
+    grid->addWidget(leave, 2, 2);
     return buttons;
 }
 
 QWidget* MainLogWindow::make_operator_aids(QLineEdit* callsign_box) {
     auto* aids = new QWidget;
     auto* column = new QVBoxLayout(aids);
-    column->setContentsMargins(6, 0, 0, 0);
+    column->setContentsMargins(0, 0, 0, 0);
     auto* dupe = new QLabel;
     dupe->setObjectName("DupeMark");
     QFont bold = dupe->font();
@@ -375,7 +390,6 @@ QWidget* MainLogWindow::make_operator_aids(QLineEdit* callsign_box) {
     // The widest texts the labels take, so that the entry row never changes its width.
     const int width = QFontMetrics(bold).horizontalAdvance(QStringLiteral("DUPE 0000 00.00  "));
     for (QLabel* label : {dupe, hint}) label->setMinimumWidth(width);
-    column->addStretch();
     column->addWidget(dupe);
     column->addWidget(hint);
     return aids;
@@ -401,7 +415,6 @@ QWidget* MainLogWindow::make_partial_list() {
                        metrics.lineSpacing() * 10 + frame);
     bind(list, screen_.aids.PartialList);
     column->addWidget(list);
-    column->addStretch();
     return partial;
 }
 

@@ -82,7 +82,7 @@ StatisticsWindow::StatisticsWindow(StatisticsScreen& screen) : WindowView(screen
 
     auto* squares = result_box("Text2", false, true);
     auto* countries = result_box("Text3", false, true);
-    squares->setMinimumWidth(200);
+    squares->setMinimumWidth(150);
     auto* lists = new QVBoxLayout;
     titled(heading(QStringLiteral("SQR lavorati"), "Label1"), squares, lists);
     titled(heading(QStringLiteral("DXCC lavorati"), "Label3"), countries, lists);
@@ -94,7 +94,7 @@ StatisticsWindow::StatisticsWindow(StatisticsScreen& screen) : WindowView(screen
     items.reserve(static_cast<qsizetype>(screen.List1.size()));
     for (const std::string& item : screen.List1) items << from_cp1252(item);
     ranking->addItems(items);
-    ranking->setMinimumWidth(240);
+    ranking->setMinimumWidth(200);
 
     auto* results = new QHBoxLayout;
     results->addLayout(map_column);
