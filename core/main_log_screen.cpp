@@ -133,7 +133,8 @@ void MainLogScreen::Form_Unload() {
 }
 
 void MainLogScreen::SavePartialState() {
-    if (Text12.empty()) return;
+    // A restored log may hold EDI lines without readable ones: its corrections are saved too.
+    if (Text12.empty() && Text14.empty()) return;
     const Platform& platform = windows().platform();
     const std::string path = path_in(platform.program_directory, kPartialStateFileName);
     if (replace_file(path, partial_state_text(Text1.text(), totals(), Text12, Text14))) {

@@ -69,10 +69,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WindowSet windows(fake.platform());
     start_program(windows);
     const Shown reread = station_of(windows.get<MainLogScreen>());
-    // The locator and the member numbers are read to a fixed length.
+    // The locator and the member numbers are read to a fixed length; a member number the box
+    // emptied (it held control characters only) comes back as no number.
     FUZZ_CHECK(reread.callsign == saved.callsign);
     FUZZ_CHECK(reread.locator == saved.locator.substr(0, 6));
-    FUZZ_CHECK(reread.iqrp == saved.iqrp.substr(0, 3));
-    FUZZ_CHECK(reread.mqc == saved.mqc.substr(0, 3));
+    FUZZ_CHECK(reread.iqrp == member_number_label(saved.iqrp.substr(0, 3)));
+    FUZZ_CHECK(reread.mqc == member_number_label(saved.mqc.substr(0, 3)));
     return 0;
 }
