@@ -46,18 +46,12 @@ std::string_view next_field(std::string_view& line) {
     return field;
 }
 
-bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // The EDI line carries the plain distance; the record keeps it as the calculator gives it,
 // with its leading blank ("523" gives " 523"), so that an ODX taken from a restored QSO reads
 // as one taken at entry. "1" stays as it is: it is what a QSO in the own sub-square logs. A
-// hand-edited number ("007") is read as the line will be written again, so that a corrected
-// QSO's record and its line agree.
+// hand-edited field ("007", "2x0", nothing) is read as the line will be written again, so that
+// a corrected QSO's record, its line and the totals rebuilt from them agree.
 std::string qrb_from_edi(std::string_view points) {
-    const bool plain = !points.empty() && std::all_of(points.begin(), points.end(), is_digit);
-    if (!plain) return std::string(points);
     const std::string distance = plain_distance(std::string(points));
     return distance == "1" ? distance : " " + distance;
 }

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string_view>
 
-#include "base/files.h"
 #include "base/text.h"
+#include "export/log_file.h"
 
 namespace zelora {
 namespace {
@@ -191,25 +191,7 @@ std::string adif_log(const std::vector<QsoRecord>& qsos, const AdifStation& stat
 }
 
 std::string adif_file_name(const std::string& callsign) {
-    std::string name = callsign;
-    for (char& c : name) {
-        if (static_cast<unsigned char>(c) < 0x20 ||
-            std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos) {
-            c = '_';
-        }
-    }
-    return name + ".adi";
-}
-
-bool save_adif_log(const Platform& platform, const std::string& file_name,
-                   const std::string& bytes) {
-    const std::string path = path_in(platform.program_directory, file_name);
-    if (!replace_file(path, bytes)) {
-        report_write_error(platform, path);
-        return false;
-    }
-    platform.inform("Log ADIF salvato in " + path);
-    return true;
+    return with_slashes_replaced(callsign + ".adi");
 }
 
 }  // namespace zelora

@@ -25,13 +25,7 @@ struct AdifStation {
 // not read) is left out rather than written empty or wrong.
 std::string adif_log(const std::vector<QsoRecord>& qsos, const AdifStation& station);
 
-// "<callsign>.adi", with "_" for every character a file name cannot hold ("/" of a portable
-// callsign, "\", ":", "*", "?", quotes, "<", ">", "|", control characters).
+// "<callsign>.adi", with the slash rule of every log file name ("ZZ9QX/P" as "ZZ9QX_P.adi").
 std::string adif_file_name(const std::string& callsign);
-
-// Writes the file into the program's directory (replaced atomically) and tells the operator:
-// "Log ADIF salvato in " + path, or the file-error message. True when written.
-bool save_adif_log(const Platform& platform, const std::string& file_name,
-                   const std::string& bytes);
 
 }  // namespace zelora

@@ -1,23 +1,16 @@
 #include "export/edi_save_screen.h"
 
-#include <algorithm>
 #include <string_view>
+#include <vector>
 
-#include "base/files.h"
 #include "base/window_set.h"
+#include "core/main_log_screen.h"
+#include "export/adif_log.h"
+#include "export/edi_header_screen.h"
+#include "export/log_file.h"
 
 namespace zelora {
 namespace {
-
-// A name that stays a plain file in the program directory: nothing that climbs out of it,
-// names another drive or directory, or hides control characters.
-bool valid_file_name(std::string_view name) {
-    if (name.empty() || name == "." || name == "..") return false;
-    return std::none_of(name.begin(), name.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return c == '/' || c == '\\' || c == ':' || byte < 0x20 || byte == 0x7F;
-    });
-}
 
 // The file keeps CR LF line ends, whatever ends the editing left in the text.
 std::string with_crlf_line_ends(std::string_view text) {
@@ -38,28 +31,32 @@ std::string with_crlf_line_ends(std::string_view text) {
 }  // namespace
 
 void EdiSaveScreen::Command1_Click() {
-    std::string name = Text2.text();
-    // A portable callsign ("/P") in the proposed name must not make a directory of it.
-    if (name.size() > 5) {
-        std::replace(name.begin(), name.end(), '/', '_');
-        Text2.set(name);
-    }
+    const std::string name = with_slashes_replaced(Text2.text());
+    if (name != Text2.text()) Text2.set(name);
     if (Text1.text().empty()) return;
-    const Platform& platform = windows().platform();
-    if (!valid_file_name(name)) {
-        platform.inform("Nome del file non valido: " + name);
-        return;
-    }
-    const std::string path = path_in(platform.program_directory, name);
-    if (!replace_file(path, with_crlf_line_ends(Text1.text()))) {
-        report_write_error(platform, path);
-        return;
-    }
-    platform.inform("Il Log del Contest e' stato salvato in " + path);
+    save_log_file(windows().platform(), name, with_crlf_line_ends(Text1.text()),
+                  "Il Log del Contest e' stato salvato in ");
 }
 
 void EdiSaveScreen::Command2_Click() {
     windows().close(kId);
+}
+
+void EdiSaveScreen::Command3_Click() {
+    WindowSet& set = windows();
+    const Platform& platform = set.platform();
+    // Written from the log, whatever the text box holds. An empty log would only replace an
+    // earlier export of the same callsign with nothing.
+    const std::vector<QsoRecord>& qsos = set.get<MainLogScreen>().qsos().qsos();
+    if (qsos.empty()) {
+        platform.inform("Nessun QSO da esportare");
+        return;
+    }
+    const EdiHeaderScreen& header = set.get<EdiHeaderScreen>();
+    const AdifStation station{header.Text2.text(), header.Text3.text(), header.Text14.text(),
+                              header.Text19.text(), platform.clock.utc_now()};
+    save_log_file(platform, adif_file_name(station.callsign), adif_log(qsos, station),
+                  "Log ADIF salvato in ");
 }
 
 }  // namespace zelora

@@ -69,13 +69,17 @@ EdiSaveWindow::EdiSaveWindow(EdiSaveScreen& screen) : WindowView(screen), screen
 
 QVBoxLayout* EdiSaveWindow::make_commands() {
     auto* save = new QPushButton(QStringLiteral("Salva"));
+    auto* adif = new QPushButton(QStringLiteral("Esporta ADIF"));
     auto* leave = new QPushButton(QStringLiteral("Esci"));
     save->setObjectName("Command1");
+    adif->setObjectName("Command3");
     leave->setObjectName("Command2");
     on_click(save, [this] { screen_.Command1_Click(); });
+    on_click(adif, [this] { screen_.Command3_Click(); });
     on_click(leave, [this] { screen_.Command2_Click(); });
     auto* commands = new QVBoxLayout;
     commands->addWidget(save);
+    commands->addWidget(adif);
     commands->addWidget(leave);
     return commands;
 }

@@ -5,10 +5,7 @@
 
 #include <map>
 #include <string>
-#include <tuple>
 #include <vector>
-
-#include "support/fakes.h"
 
 namespace zelora {
 namespace {
@@ -120,7 +117,7 @@ TEST(AdifLog, HostileTextStaysReadableAndFieldsWithoutValidDataAreLeftOut) {
     EXPECT_EQ(read_adif(adif_log({}, kStation)).records.size(), 0u);
 }
 
-TEST(AdifLog, PowerAndFileNames) {
+TEST(AdifLog, PowerAsAnAdifNumber) {
     const std::pair<std::string, std::string> powers[] = {
         {"0,5", "0.5"}, {" 3 ", "3"}, {"5.0", "5.0"}, {"0.5,1", ""}, {"", ""}, {".", ""}};
     for (const auto& [typed, written] : powers) {
@@ -130,25 +127,6 @@ TEST(AdifLog, PowerAndFileNames) {
             read_adif(adif_log({qso("001", "ZZ9XA", "SSB", "")}, station)).records.at(0);
         EXPECT_EQ(record.contains("TX_PWR") ? record.at("TX_PWR") : "", written) << typed;
     }
-    const std::pair<std::string, std::string> names[] = {{"ZZ9QX", "ZZ9QX.adi"},
-                                                         {"ZZ9QX/P", "ZZ9QX_P.adi"},
-                                                         {"I/ZZ9QX/M", "I_ZZ9QX_M.adi"},
-                                                         {"A\\B:C*?\"<>|\t", "A_B_C_______.adi"}};
-    for (const auto& [callsign, name] : names) EXPECT_EQ(adif_file_name(callsign), name);
-}
-
-TEST(AdifLog, SavingReplacesTheFileOrTellsTheFailure) {
-    testing::FakePlatform fake;
-    fake.dir.write("ZZ9QX.adi", "old");
-    EXPECT_TRUE(save_adif_log(fake.platform(), "ZZ9QX.adi", "new"));
-    EXPECT_EQ(fake.dir.read("ZZ9QX.adi"), "new");
-    fake.dir.block("ZZ9QY.adi");
-    EXPECT_FALSE(save_adif_log(fake.platform(), "ZZ9QY.adi", "new"));
-    EXPECT_EQ(
-        fake.messages.shown,
-        (std::vector<testing::ShownMessage>{
-            testing::information("Log ADIF salvato in " + fake.dir.file("ZZ9QX.adi")),
-            testing::critical("Impossibile scrivere il file " + fake.dir.file("ZZ9QY.adi"))}));
 }
 
 }  // namespace

@@ -255,6 +255,7 @@ TEST_F(EdiLogFlow, SaveWritesOnlyPlainNamesInTheProgramDirectory) {
         {"", "", information(bad), ""},
         {".", ".", information(bad + "."), ""},
         {"..", "..", information(bad + ".."), ""},
+        {".edi", ".edi", information(bad + ".edi"), ""},  // hidden from the operator
         {"a\\b.edi", "a\\b.edi", information(bad + "a\\b.edi"), ""},
         {"c:x.edi", "c:x.edi", information(bad + "c:x.edi"), ""},
         {"x\ty.edi", "x\ty.edi", information(bad + "x\ty.edi"), ""},
@@ -298,6 +299,47 @@ TEST_F(EdiLogFlow, SaveAgainReplacesTheFileWithCrLfLineEnds) {
     }
     EXPECT_EQ(fake.messages.shown.size(), 3u);
     EXPECT_TRUE(windows.is_open(WindowId::edi_save));
+}
+
+TEST_F(EdiLogFlow, EsportaAdifWritesTheLogUnderTheCallsignsName) {
+    ASSERT_TRUE(create_edi());
+    save().Command3_Click();
+    EXPECT_EQ(fake.messages.texts(), std::vector<std::string>{"Nessun QSO da esportare"});
+    log({"ZZ9XA", "JN61FV", "I003"});
+    log({"ZZ9XB/P", "KN01AA", "", true});
+    header().Text14.set("ZZ9QX ZZ9QY");
+    header().Text19.set("0,5");
+    fake.clock.utc = {2020, 7, 19, 8, 5, 9};
+    save().Text1.set("");  // the records come from the log, not from the box
+    fake.dir.block("ZZ9QY.adi");
+    const std::string bad = "Nome del file non valido: ";
+    // Callsign of the header, the message, the file written (empty: none).
+    const std::tuple<std::string, testing::ShownMessage, std::string> rows[] = {
+        {"ZZ9QX/P", information("Log ADIF salvato in " + fake.dir.file("ZZ9QX_P.adi")),
+         "ZZ9QX_P.adi"},
+        {"/", information(bad + "/.adi"), ""},
+        {"ZZ9\\QX", information(bad + "ZZ9\\QX.adi"), ""},
+        {"", information(bad + ".adi"), ""},
+        {"ZZ9QY", critical("Impossibile scrivere il file " + fake.dir.file("ZZ9QY.adi")), ""},
+    };
+    for (const auto& [callsign, message, file] : rows) {
+        SCOPED_TRACE(callsign);
+        fake.messages.shown.clear();
+        header().Text2.set(callsign);
+        save().Command3_Click();
+        EXPECT_EQ(fake.messages.shown, std::vector{message});
+        if (file.empty()) continue;
+        const std::string adif = fake.dir.read(file);
+        for (const char* field : {"<CREATED_TIMESTAMP:15>20200719 080509 <EOH>\r\n<CALL:5>ZZ9XA ",
+                                  "<SRX_STRING:4>I003 ", "<CALL:7>ZZ9XB/P ",
+                                  "<STATION_CALLSIGN:7>ZZ9QX/P <OPERATOR:11>ZZ9QX ZZ9QY ",
+                                  "<TX_PWR:3>0.5 <DISTANCE:3>293 <EOR>\r\n"}) {
+            EXPECT_NE(adif.find(field), std::string::npos) << field;
+        }
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(fake.dir.path()),
+                            std::filesystem::directory_iterator()),
+              3);  // config.txt, the blocked name and the one export, nothing else
 }
 
 // A REG1TEST file as any reader sees it, written from the format alone.

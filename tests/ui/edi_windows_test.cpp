@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QtTest>
 
 #include "core/main_log_screen.h"
@@ -80,6 +81,20 @@ class EdiWindowsTest : public QObject {
         QCOMPARE(program.fake.messages.texts().back(), "Il Log del Contest e' stato salvato in " +
                                                            program.fake.dir.file("02-ZZ9QX_P.edi"));
         QVERIFY(program.shown(WindowId::edi_save));
+
+        QCOMPARE(program.find<QPushButton>(WindowId::edi_save, "Command3")->text(),
+                 QStringLiteral("Esporta ADIF"));
+        log->clear();  // the records come from the log, not from the box
+        program.click(WindowId::edi_save, "Command3");
+        const std::string adif = program.fake.dir.read("ZZ9QX_P.adi");
+        QVERIFY(adif.find("<CALL:5>ZZ9XA <QSO_DATE:8>20200719 <TIME_ON:4>0720 ") !=
+                std::string::npos);
+        QVERIFY(adif.find("<STATION_CALLSIGN:7>ZZ9QX/P ") != std::string::npos);
+        QVERIFY(
+            adif.find("<CONTEST_ID:14>ZELORA-VHF-QRP <TX_PWR:3>0.6 <DISTANCE:3>350 <EOR>\r\n") !=
+            std::string::npos);
+        QCOMPARE(program.fake.messages.texts().back(),
+                 "Log ADIF salvato in " + program.fake.dir.file("ZZ9QX_P.adi"));
 
         program.click(WindowId::edi_save, "Command2");  // "Esci"
         QVERIFY(!program.windows.is_open(WindowId::edi_save));
