@@ -1,5 +1,5 @@
-// The main window through its Qt view on a long contest: "Continua Contest" up to the shown
-// log, and Enter in the entry row up to the next empty row, the save included.
+// The main window through its Qt view on a contest of 100 to 10,000 QSOs: "Continua Contest" up to
+// the shown log, and Enter in the entry row up to the next empty row, the save included.
 
 #include <benchmark/benchmark.h>
 
@@ -9,11 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "base/files.h"
-#include "base/window_set.h"
-#include "core/main_log_screen.h"
+#include "bench/support/contest_log.h"
 #include "core/start_screen.h"
-#include "tests/support/fakes.h"
 #include "ui/window_views.h"
 
 namespace {
@@ -21,37 +18,10 @@ namespace {
 using zelora::MainLogScreen;
 using zelora::WindowId;
 
-constexpr const char* kStationFile = "Call = ZZ9QX\r\nLocator = JN81GD\r\n";
-constexpr const char* kLocators[] = {"JN61FV", "JN45LL", "KN01AA", "JN71AA"};
-
-// parziale.db of `qsos` QSOs written the way the program writes it; with `huge` every total
-// holds a 64 KB value, as a hand-edited file may.
-std::string saved_contest(long qsos, bool huge) {
-    zelora::testing::FakePlatform fake;
-    fake.dir.write("config.txt", kStationFile);
-    zelora::WindowSet windows(fake.platform());
-    start_program(windows);
-    MainLogScreen& main = windows.get<MainLogScreen>();
-    for (long n = 0; n < qsos; ++n) {
-        main.Text6.set("ZZ" + std::to_string(100000 + n));
-        main.Text9.set("001");
-        main.Text10.set(kLocators[n % 4]);
-        main.AcceptQso();
-    }
-    main.SavePartialState();
-    std::string file;
-    for (const std::string& line : zelora::split_lines(fake.dir.read("parziale.db"))) {
-        const bool total = huge && line.starts_with("CONTEST_");
-        file +=
-            (total ? line.substr(0, line.find(' ') + 1) + std::string(65536, '7') : line) + "\r\n";
-    }
-    return file;
-}
-
 // The program with its views, started over a saved contest: the start dialog is showing.
 struct Program {
     explicit Program(const std::string& partial_state) {
-        fake.dir.write("config.txt", kStationFile);
+        fake.dir.write("config.txt", zelora::bench::kStationFile);
         fake.dir.write("parziale.db", partial_state);
         start_program(windows);
         QCoreApplication::processEvents();
@@ -64,7 +34,7 @@ struct Program {
 };
 
 void BM_UiContinueContest(benchmark::State& state) {
-    const std::string file = saved_contest(state.range(0), state.range(1) != 0);
+    const std::string file = zelora::bench::saved_contest(state.range(0), state.range(1) != 0);
     for (auto _ : state) {
         state.PauseTiming();
         auto program = std::make_unique<Program>(file);
@@ -81,12 +51,14 @@ void BM_UiContinueContest(benchmark::State& state) {
 }
 BENCHMARK(BM_UiContinueContest)
     ->ArgNames({"qsos", "huge"})
+    ->Args({100, 0})
+    ->Args({1000, 0})
     ->Args({10000, 0})
     ->Args({10000, 1})
     ->Unit(benchmark::kMillisecond);
 
 void BM_UiEnterToNextEmptyRow(benchmark::State& state) {
-    Program program(saved_contest(state.range(0), state.range(1) != 0));
+    Program program(zelora::bench::saved_contest(state.range(0), state.range(1) != 0));
     program.windows.get<zelora::StartScreen>().Command1_Click();
     QCoreApplication::processEvents();
     MainLogScreen& main = program.main();
@@ -94,10 +66,7 @@ void BM_UiEnterToNextEmptyRow(benchmark::State& state) {
     long n = state.range(0);
     for (auto _ : state) {
         state.PauseTiming();
-        main.Text6.set("ZZ" + std::to_string(100000 + n++));
-        main.Text9.set("001");
-        main.focus(main.Text10);
-        main.Text10.set(kLocators[n % 4]);
+        zelora::bench::type_qso(program.fake, main, n++);
         QCoreApplication::processEvents();
         const std::size_t before = main.Text12.size();
         state.ResumeTiming();
@@ -111,6 +80,8 @@ void BM_UiEnterToNextEmptyRow(benchmark::State& state) {
 }
 BENCHMARK(BM_UiEnterToNextEmptyRow)
     ->ArgNames({"qsos", "huge"})
+    ->Args({100, 0})
+    ->Args({1000, 0})
     ->Args({10000, 0})
     ->Args({10000, 1})
     ->Unit(benchmark::kMillisecond);
