@@ -13,13 +13,20 @@ ElidedLabel::ElidedLabel(const QString& widest, QWidget* parent) : QLabel(parent
 
 QSize ElidedLabel::sizeHint() const {
     const QMargins margins = contentsMargins();
+    // One line of the font: QLabel's own hint would lay out the whole text, which a hand-edited
+    // value of many kilobytes makes slow.
     return {fontMetrics().horizontalAdvance(widest_) + margins.left() + margins.right(),
-            QLabel::sizeHint().height()};
+            fontMetrics().height() + margins.top() + margins.bottom()};
+}
+
+// What can show in the label's width at most: the rest is cut anyway.
+QString ElidedLabel::shown_part() const {
+    return text().left(contentsRect().width() + 1);
 }
 
 bool ElidedLabel::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip &&
-        fontMetrics().horizontalAdvance(text()) > contentsRect().width()) {
+        fontMetrics().horizontalAdvance(shown_part()) > contentsRect().width()) {
         QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
         return true;
     }
@@ -29,7 +36,7 @@ bool ElidedLabel::event(QEvent* event) {
 void ElidedLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect area = contentsRect();
-    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
+    const QString shown = fontMetrics().elidedText(shown_part(), Qt::ElideRight, area.width());
     style()->drawItemText(&painter, area, static_cast<int>(alignment()), palette(), isEnabled(),
                           shown, foregroundRole());
 }

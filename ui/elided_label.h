@@ -20,6 +20,8 @@ class ElidedLabel : public QLabel {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    QString shown_part() const;
+
     QString widest_;
 };
 
