@@ -7,11 +7,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QtTest>
 
 #include <string>
-#include <vector>
 
 #include "core/main_log_screen.h"
 #include "support/fakes.h"

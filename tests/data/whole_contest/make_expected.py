@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Writes the files that tests/ui/whole_contest_test.cpp expects, straight from the file formats.
 
-Run it from this directory after changing the contest of the test. The distances are the
-calculator's documented results from JN81GD; a QSO in the own sub-square counts 1 km.
+Run it from this directory after changing the contest of the test. The distances and bearings
+are the ones the calculator gives from JN81GD; a QSO in the own sub-square is logged at 1 km.
 """
 
 QRB = {"JN61FV": " 350", "JN45LL": " 778", "JN71AA": " 210", "JN70FU": " 178",
