@@ -1,0 +1,287 @@
+// A whole contest played as an operator plays it, keys typed into whichever box has the focus:
+// the first start, 150 QSOs, the member lists, a correction, the EDI log and the report, then a
+// second start that continues the contest. The files written are compared with expected files
+// made by tests/data/whole_contest/make_expected.py from the file formats alone.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QtTest>
+
+#include <string>
+
+#include "core/main_log_screen.h"
+#include "support/fakes.h"
+#include "ui/window_views.h"
+
+using zelora::WindowId;
+
+namespace {
+
+// The contest's QSOs; make_expected.py builds the same table.
+struct Qso {
+    std::string callsign, serial, locator;
+    bool cw;
+};
+
+constexpr const char* kLocators[] = {"JN61FV", "JN45LL", "JN71AA", "JN70FU", "KN01AA",
+                                     "IL19AA", "JN81GE", "JL81GD", "JN81GD"};
+
+Qso qso(int i) {
+    std::string callsign =
+        "ZZ" + std::to_string(i % 10) + "A" + char('A' + i / 26) + char('A' + i % 26);
+    if (i % 7 == 3) callsign += "/P";
+    return {callsign, std::to_string(i % 40 + 1), kLocators[i % 9], i % 3 == 1};
+}
+
+// Base calls of the two clubs' members, with their numbers as the lists hold them.
+std::string iqrp_list() {
+    std::string list;
+    for (int i = 0; i < 170; i += 11)
+        list += qso(i).callsign.substr(0, 6) + "#" + std::to_string(i) + "\r\n";
+    return list;
+}
+std::string mqc_list() {
+    std::string list;
+    for (int i = 5; i < 170; i += 13)
+        list += qso(i).callsign.substr(0, 6) + "#" + std::to_string(i * 3) + "\r\n";
+    return list;
+}
+
+QByteArray expected(const char* name) {
+    QFile file(QFINDTESTDATA(QStringLiteral("../data/whole_contest/") + name));
+    if (!file.open(QIODevice::ReadOnly)) return "missing " + QByteArray(name);
+    return file.readAll();
+}
+
+QWidget* focused() {
+    return QApplication::focusWidget();
+}
+void type(const QString& keys) {
+    QTest::keyClicks(focused(), keys);
+}
+void key(Qt::Key key, int times = 1) {
+    for (int i = 0; i < times; ++i) QTest::keyClick(focused(), key);
+}
+// Replaces the text of the focused box.
+void retype(const QString& keys) {
+    QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
+    type(keys);
+}
+
+// One run of the program over the contest's directory.
+struct Run {
+    zelora::testing::FakePlatform& fake;
+    zelora::WindowSet windows{fake.platform()};
+    zelora::ui::WindowViews views{windows};
+
+    template <class Widget = QLineEdit>
+    Widget* find(WindowId id, const char* name) const {
+        return views.view(id)->findChild<Widget*>(QString::fromLatin1(name));
+    }
+    void click(WindowId id, const char* name) const {
+        QTest::mouseClick(find<QAbstractButton>(id, name), Qt::LeftButton);
+    }
+    void focus(WindowId id, const char* name) const {
+        views.view(id)->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(views.view(id)));
+        find(id, name)->setFocus(Qt::TabFocusReason);
+    }
+    QString mode() const { return find(WindowId::main_log, "Text5")->text(); }
+
+    // A QSO typed from the callsign box on; the clock moves one minute a QSO.
+    void log(int i, const QString& member = {}) {
+        set_clock(i);
+        const Qso q = qso(i);
+        if (q.cw != (mode() == "CW")) {
+            key(Qt::Key_Backtab);
+            key(q.cw ? Qt::Key_Down : Qt::Key_Up);
+            key(Qt::Key_Tab);
+        }
+        type(QString::fromStdString(q.callsign));
+        key(Qt::Key_Tab, 3);
+        type(QString::fromStdString(q.serial));
+        key(Qt::Key_Tab);
+        type(QString::fromStdString(q.locator).toLower());
+        key(Qt::Key_Tab);
+        if (!member.isEmpty()) type(member);
+        key(Qt::Key_Return);
+    }
+    void set_clock(int i) {
+        const int minutes = 9 * 60 + i;
+        fake.clock.local = {2020, 7, 19, minutes / 60, minutes % 60, 0};
+        fake.clock.utc = {2020, 7, 19, minutes / 60 - 2, minutes % 60, 0};
+    }
+    // The texts of the boxes shown since the last call.
+    QStringList take_messages() {
+        QStringList texts;
+        for (const auto& text : fake.messages.texts()) texts.append(QString::fromLatin1(text));
+        fake.messages.shown.clear();
+        return texts;
+    }
+};
+
+using Texts = QStringList;
+
+QString in_dir(const zelora::testing::FakePlatform& fake, const char* name) {
+    return QString::fromStdString(fake.dir.file(name));
+}
+
+}  // namespace
+
+class WholeContestTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void aWholeContestThenItsContinuation() {
+        zelora::testing::FakePlatform fake;
+        fake.dir.write("iqrp.txt", iqrp_list());
+        fake.dir.write("mqc.txt", mqc_list());
+        {
+            Run run{fake};
+            zelora::start_program(run.windows);
+            QVERIFY(run.views.view(WindowId::station)->isVisible());
+            run.focus(WindowId::station, "Text1");
+            type("zz9aaa");
+            key(Qt::Key_Tab);
+            type("jn81gd");
+            key(Qt::Key_Tab);
+            type("001");
+            key(Qt::Key_Tab);
+            type("017");
+            run.click(WindowId::station, "Command1");  // "Salva"
+            QCOMPARE(fake.dir.read("config.txt"),
+                     "Call = ZZ9AAA\r\nLocator = JN81GD\r\nIQRP = 001\r\nMDC = 017\r\n\r\n");
+            QVERIFY(run.views.view(WindowId::main_log)->isVisible());
+            run.focus(WindowId::main_log, "Text6");
+
+            for (int i = 0; i < 20; ++i) run.log(i);
+            QCOMPARE(run.take_messages(), Texts{});
+
+            // Every refusal of the entry once, each mended where the caret lands.
+            run.log(20, "x123");
+            retype("i1101");
+            key(Qt::Key_Return);
+            retype("m601");
+            key(Qt::Key_Return);
+            retype("m600");
+            key(Qt::Key_Backtab);  // the locator box
+            type("jn8");
+            key(Qt::Key_Return);
+            retype(QString::fromStdString(qso(20).locator));
+            key(Qt::Key_Backtab, 2);  // the received report
+            type("5");
+            key(Qt::Key_Return);
+            retype("59");
+            key(Qt::Key_Backtab);  // the sent report
+            type("5999");
+            key(Qt::Key_Return);
+            retype("59");
+            key(Qt::Key_Backtab, 4);  // the time
+            type("7.2");
+            key(Qt::Key_Return);
+            retype("07.20");
+            key(Qt::Key_Backtab);  // the date
+            type("32/07/20");
+            key(Qt::Key_Return);
+            retype("19/07/20");
+            key(Qt::Key_Tab, 8);  // to the locator box again: the clock sets date and time
+            key(Qt::Key_Return);
+            QCOMPARE(run.take_messages(),
+                     (Texts{"Es. di formato corretto: I003 o M123", "Membro IQRP errato",
+                            "Membro MQC errato", "Locatore errato",
+                            "Inserire il rapporto RST ricevuto", "Inserire il rapporto RST inviato",
+                            "Inserire l'ora del QSO nel formato HH:MM",
+                            "Inserire la data del QSO nel formato DD/MM/YY"}));
+
+            for (int i = 21; i < 60; ++i) run.log(i);
+            type(QString::fromStdString(qso(10).callsign));  // worked already
+            key(Qt::Key_Return);
+            QCOMPARE(run.take_messages(),
+                     Texts{QString::fromUtf8("QSO non valido, la stazione risulta già collegata")});
+
+            // The administrator looks a member up and adds the next station to the I-QRP list.
+            run.click(WindowId::main_log, "Command11");  // "Amministrazione"
+            run.click(WindowId::admin, "Command2");
+            run.focus(WindowId::member_lists, "Text5");
+            type(QString::fromStdString(qso(22).callsign));
+            run.click(WindowId::member_lists, "Command2");  // "Cerca"
+            run.focus(WindowId::member_lists, "Text6");
+            type(QString::fromStdString(qso(60).callsign));
+            run.click(WindowId::member_lists, "Command3");  // "Aggiungi"
+            run.click(WindowId::member_lists, "Command1");  // "Esci"
+            QCOMPARE(run.take_messages(), (Texts{"Utente presente nel database I-QRP al numero 022",
+                                                 "Utente aggiunto con successo nel database"}));
+            run.focus(WindowId::main_log, "Text6");
+
+            for (int i = 60; i < 150; ++i) run.log(i);
+            QCOMPARE(run.take_messages(), Texts{});
+            QCOMPARE(QByteArray::fromStdString(fake.dir.read("parziale.db")),
+                     expected("before_correction.db"));
+
+            // The received serial of QSO 5 was 123.
+            run.click(WindowId::main_log, "Command5");  // "Modifica QSO"
+            run.focus(WindowId::qso_edit, "Text1");
+            type(QString::fromStdString(qso(5).callsign));
+            key(Qt::Key_Return);
+            key(Qt::Key_Tab, 6);
+            type("123");
+            key(Qt::Key_Return);
+            run.click(WindowId::qso_edit, "Command2");  // "Chiudi"
+
+            run.click(WindowId::main_log, "Command2");  // "Crea LOG"
+            // Station data saved in this run reach the header only at the next start: typed here.
+            for (const char* box : {"Text2", "Text14"}) {
+                run.focus(WindowId::edi_header, box);
+                type("ZZ9AAA");
+            }
+            run.focus(WindowId::edi_header, "Text3");
+            type("JN81GD");
+            run.focus(WindowId::edi_header, "Text7");
+            type("Mario Rossi");
+            run.focus(WindowId::edi_header, "Text8");
+            type("Via Roma 1");
+            run.focus(WindowId::edi_header, "Text19");
+            type("0,5");
+            run.click(WindowId::edi_header, "Command2");  // "Crea EDI"
+            run.click(WindowId::edi_save, "Command1");    // "Salva"
+            QCOMPARE(QByteArray::fromStdString(fake.dir.read("01-ZZ9AAA.edi")),
+                     expected("first.edi"));
+            run.click(WindowId::edi_save, "Command2");  // "Esci"
+
+            run.click(WindowId::main_log, "Command6");    // "STAT"
+            run.click(WindowId::statistics, "Command2");  // "Report"
+            run.click(WindowId::report, "Command1");      // "Salva"
+            QCOMPARE(QByteArray::fromStdString(fake.dir.read("zelora_qrp_statistiche.txt")),
+                     expected("report.txt"));
+            QCOMPARE(
+                run.take_messages(),
+                (Texts{"I dati del QSO sono stati modificati",
+                       "Il Log del Contest e' stato salvato in " + in_dir(fake, "01-ZZ9AAA.edi"),
+                       "Log salvato in " + in_dir(fake, "zelora_qrp_statistiche.txt")}));
+
+            run.click(WindowId::main_log, "Command3");  // "Esci"
+            QVERIFY(run.windows.finished());
+        }
+        QCOMPARE(QByteArray::fromStdString(fake.dir.read("parziale.db")), expected("first.db"));
+
+        Run run{fake};
+        zelora::start_program(run.windows);
+        run.click(WindowId::start, "Command1");  // "Continua Contest"
+        run.focus(WindowId::main_log, "Text6");
+        for (int i = 150; i < 170; ++i) run.log(i);
+        run.click(WindowId::main_log, "Command2");    // "Crea LOG"
+        run.click(WindowId::edi_header, "Command2");  // "Crea EDI"
+        run.focus(WindowId::edi_save, "Text2");
+        retype("second.edi");
+        run.click(WindowId::edi_save, "Command1");  // "Salva"
+        QCOMPARE(QByteArray::fromStdString(fake.dir.read("second.edi")), expected("second.edi"));
+        run.click(WindowId::main_log, "Command3");  // "Esci"
+        QCOMPARE(QByteArray::fromStdString(fake.dir.read("parziale.db")), expected("second.db"));
+        QCOMPARE(run.take_messages(),
+                 Texts{"Il Log del Contest e' stato salvato in " + in_dir(fake, "second.edi")});
+    }
+};
+
+QTEST_MAIN(WholeContestTest)
+#include "whole_contest_test.moc"
