@@ -10,15 +10,6 @@ namespace zelora {
 namespace {
 
 // Fields in the order qso, qrb, molt, punti, media, odx_call, odx_loc, odx_qrb, iqrp, mdc.
-TEST(ContestTotals, NonMemberThenIqrpMemberAsInTheScoringExample) {
-    ContestTotals totals = add_qso({}, " 523", "", "ZZ9XA", "JN81GD");
-    EXPECT_EQ(totals,
-              (ContestTotals{"1", "523", "0", "523", "523", "ZZ9XA", "JN81GD", " 523", "0", "0"}));
-    totals = add_qso(totals, " 100", "I003", "IK0AAA", "JN61FV");
-    EXPECT_EQ(totals,
-              (ContestTotals{"2", "623", "1", "723", "312", "ZZ9XA", "JN81GD", " 523", "1", "0"}));
-}
-
 TEST(ContestTotals, MemberNumbersCountByTheirExactFirstLetter) {
     // The member number, then molt, punti, iqrp and mdc after one QSO of QRB 100.
     for (const auto& [member, expected] : {std::pair{"I003", "1 200 1 0"},

@@ -8,12 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "base/window_set.h"
 #include "core/log_search.h"
 #include "core/main_log_screen.h"
 #include "core/start_screen.h"
 #include "store/member_list_screen.h"
-#include "support/fakes.h"
+#include "support/contest_session.h"
 
 namespace zelora {
 namespace {
@@ -21,20 +20,14 @@ namespace {
 using Strings = std::vector<std::string>;
 using testing::texts;
 
-struct Aids : ::testing::Test {
-    Aids() {
-        fake.dir.write("config.txt", "Call = ZZ9QX\r\nLocator = JN81GD\r\n");
-        fake.dir.write("iqrp.txt", "IK2ABC#7\r\nZZ9XB#9\r\nIK2ABC#12\r\n");
-        fake.dir.write("mqc.txt", "ZZ9XB#45\r\nOE3XYZ#3\r\n");
-        start_program(windows);
-    }
-    MainLogScreen& main() { return windows.get<MainLogScreen>(); }
+struct Aids : ::testing::Test, testing::ContestSession {
+    Aids()
+        : ContestSession(testing::kStationConfig,
+                         {{"iqrp.txt", "IK2ABC#7\r\nZZ9XB#9\r\nIK2ABC#12\r\n"},
+                          {"mqc.txt", "ZZ9XB#45\r\nOE3XYZ#3\r\n"}}) {}
     // Logs `callsign` at the clock's UTC hour and minute.
     void log(const std::string& callsign, const std::string& locator = "JN61FV") {
-        main().Text6.set(callsign);
-        main().Text9.set("001");
-        main().focus(main().Text10);  // takes the clock
-        main().Text10.set(locator);
+        testing::type_qso(main(), callsign, "001", locator);
         ASSERT_TRUE(main().AcceptQso()) << callsign;
     }
     void at(int day, int hour, int minute) { fake.clock.utc = {2020, 7, day, hour, minute, 30}; }
@@ -43,9 +36,6 @@ struct Aids : ::testing::Test {
         const OperatorAids& aids = main().aids;
         return {aids.DupeMark.text(), aids.PartialList.text(), aids.MemberHint.text()};
     }
-
-    testing::FakePlatform fake;
-    WindowSet windows{fake.platform()};
 };
 
 TEST_F(Aids, TypingKeyByKeyShowsDupePartialListAndMemberHint) {

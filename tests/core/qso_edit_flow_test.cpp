@@ -14,7 +14,7 @@
 #include "core/start_screen.h"
 #include "edit/qso_edit_screen.h"
 #include "export/edi_header_screen.h"
-#include "support/fakes.h"
+#include "support/contest_session.h"
 
 namespace zelora {
 namespace {
@@ -44,28 +44,19 @@ const LoggedQso kLog[] = {{false, "ZZ9XA", "005", "JN61FV", "I003"},
                           {true, "ZZ9XA/P", "001", "JN71AA", ""}};
 
 // One run of the program, own locator JN81GD, on-line, its log numbered from `first`.
-struct Session {
+struct Session : testing::ContestSession {
     explicit Session(const std::string& first = "001") {
-        fake.dir.write("config.txt", "Call = ZZ9QX\r\nLocator = JN81GD\r\n");
-        start_program(windows);
         main().Text1.set(first);
         for (const LoggedQso& qso : kLog) log(qso);
         fake.messages.shown.clear();
     }
-    MainLogScreen& main() { return windows.get<MainLogScreen>(); }
     E& edit() { return windows.get<QsoEditScreen>(); }
     LogList& buffer() { return windows.get<EdiHeaderScreen>().Text1; }
     Strings lists() { return {main().Text12.text(), main().Text14.text(), buffer().text()}; }
 
     void log(const LoggedQso& qso) {
-        MainLogScreen& m = main();
-        m.Text5_KeyDown(qso.cw ? kKeyDown : kKeyUp);
-        for (auto [box, text] : {std::pair{&m.Text6, qso.callsign},
-                                 {&m.Text9, qso.serial},
-                                 {&m.Text10, qso.locator},
-                                 {&m.Text11, qso.member}})
-            box->set(text);
-        m.Command1_Click();
+        main().Text5_KeyDown(qso.cw ? kKeyDown : kKeyUp);
+        testing::log_qso(main(), qso.callsign, qso.serial, qso.locator, qso.member);
     }
     void search(const std::string& callsign) {
         edit().Text1.set(callsign);
@@ -90,9 +81,6 @@ struct Session {
         return testing::texts(
             {&e.Text2, &e.Text3, &e.Text4, &e.Text5, &e.Text6, &e.Text7, &e.Text8, &e.Text9});
     }
-
-    testing::FakePlatform fake;
-    WindowSet windows{fake.platform()};
 };
 
 TEST(QsoEdit, EachFieldIsRewrittenInBothLinesOfItsQsoInEveryList) {

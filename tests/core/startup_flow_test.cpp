@@ -16,7 +16,7 @@
 #include "export/edi_header_screen.h"
 #include "geo/bearing_calculator_screen.h"
 #include "store/admin_screen.h"
-#include "support/fakes.h"
+#include "support/contest_session.h"
 
 namespace zelora {
 namespace {
@@ -42,15 +42,7 @@ class StartupFlow : public ::testing::Test {
 
     void log_qso(const std::string& callsign, const std::string& locator,
                  const std::string& member = "") {
-        MainLogScreen& m = main();
-        m.focus(m.Text6);
-        m.Text6.set(callsign);
-        m.focus(m.Text9);
-        m.Text9.set("5");
-        m.focus(m.Text10);
-        m.Text10.set(locator);
-        m.Text11.set(member);
-        m.Command1_Click();
+        testing::log_qso(main(), callsign, "5", locator, member);
     }
     // A run that logs two QSOs and ends with "Esci" over every window, which saves the contest.
     void earlier_contest() {

@@ -34,20 +34,11 @@ std::string partial_state(int count) {
 struct Program : zelora::testing::UiProgram {
     // The main window on-line, with the station window and the member lists open beside it.
     void open_all() {
-        fake.dir.write("config.txt", kStationFile);
         fake.dir.write("iqrp.txt", "I1AAA#001\r\nI2BBB#002\r\n");
-        zelora::start_program(windows);
+        start(kStationFile);
         windows.get<zelora::StationScreen>().set_visible(true);
         windows.get<zelora::AdminScreen>().set_visible(true);
         click(WindowId::admin, "Command2");
-    }
-    void activate(WindowId id) const {
-        QWidget* window = views.view(id);
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-    }
-    QString focused() const {
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
     }
 };
 
@@ -104,7 +95,7 @@ class KeyboardTest : public QObject {
         program.open_all();
         for (const Row& row : rows) {
             const QByteArray trace = QByteArray(row.box) + " " + row.start;
-            auto* box = program.find<QLineEdit>(row.window, row.box);
+            QLineEdit* box = program.box(row.box, row.window);
             QVERIFY2(box, trace);
             box->selectAll();
             QTest::keyClicks(box, row.start);
@@ -133,16 +124,15 @@ class KeyboardTest : public QObject {
     // "Continua Contest" by Return alone shows the end of a long log.
     void theStartDialogContinuesOnReturn() {
         Program program;
-        program.fake.dir.write("config.txt", kStationFile);
         program.fake.dir.write("parziale.db", partial_state(60));
-        zelora::start_program(program.windows);
+        program.start(kStationFile);
         program.activate(WindowId::start);
         QTRY_COMPARE(program.focused(), QStringLiteral("Command1"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!program.windows.is_open(WindowId::start));
         QVERIFY(program.shown(WindowId::main_log));
         auto* log = program.find<QPlainTextEdit>(WindowId::main_log, "Text12");
-        QVERIFY(log->toPlainText().endsWith(QStringLiteral(
+        QVERIFY(program.log().endsWith(QStringLiteral(
             "160   19/07/20   07.20   144Mhz   SSB   ZZ9XA       59-005   JN61FV   ")));
         QScrollBar* scroll = log->verticalScrollBar();
         QVERIFY(scroll->maximum() > 0);
@@ -151,11 +141,9 @@ class KeyboardTest : public QObject {
 
     void tabGoesRoundTheEntryRowAndReturnPressesTheFocusedButton() {
         Program program;
-        program.fake.dir.write("config.txt", kStationFile);
-        zelora::start_program(program.windows);
+        program.start(kStationFile);
         program.activate(WindowId::main_log);
-        auto* first = program.find<QLineEdit>(WindowId::main_log, "Text1");
-        first->setFocus(Qt::TabFocusReason);
+        program.box("Text1")->setFocus(Qt::TabFocusReason);
         QTRY_COMPARE(program.focused(), QStringLiteral("Text1"));
         QStringList forward, backward;
         for (int i = 0; i < 12; ++i) {
@@ -172,8 +160,8 @@ class KeyboardTest : public QObject {
         QCOMPARE(backward, QString("Command1 Text11").split(' '));
 
         // Return on "OK" with a callsign too short: no word, the caret goes where to type.
-        QTest::keyClicks(program.find<QLineEdit>(WindowId::main_log, "Text6"), "zz9");
-        QTest::keyClicks(program.find<QLineEdit>(WindowId::main_log, "Text10"), "jn61fv");
+        QTest::keyClicks(program.box("Text6"), "zz9");
+        QTest::keyClicks(program.box("Text10"), "jn61fv");
         program.find<QPushButton>(WindowId::main_log, "Command1")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_COMPARE(program.focused(), QStringLiteral("Text6"));
@@ -182,15 +170,13 @@ class KeyboardTest : public QObject {
         // Return on the mode picture button switches to off-line.
         program.find<QToolButton>(WindowId::main_log, "Command7")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(program.find<QLabel>(WindowId::main_log, "Label46")->text(),
-                 QStringLiteral("off-line"));
+        QCOMPARE(program.label("Label46"), QStringLiteral("off-line"));
     }
 
     // Every button has its own Alt key; captions read as ever once the marker is taken out.
     void everyMainWindowButtonHasAnAltKey() {
         Program program;
-        program.fake.dir.write("config.txt", "Call = ZZ9AAB\r\nLocator = JN81GD\r\n");
-        zelora::start_program(program.windows);
+        program.start("Call = ZZ9AAB\r\nLocator = JN81GD\r\n");
         program.activate(WindowId::main_log);
         const auto buttons =
             program.views.view(WindowId::main_log)->findChildren<QAbstractButton*>();
@@ -208,12 +194,11 @@ class KeyboardTest : public QObject {
                  QString("Amministrazione|Crea LOG|Esci|Modifica QSO|OK|STAT").split('|'));
 
         // Alt+L is the mode picture button.
-        auto* callsign = program.find<QLineEdit>(WindowId::main_log, "Text6");
+        QLineEdit* callsign = program.box("Text6");
         callsign->setFocus();
         QTRY_VERIFY(callsign->hasFocus());
         QTest::keyClick(callsign, Qt::Key_L, Qt::AltModifier);
-        QTRY_COMPARE(program.find<QLabel>(WindowId::main_log, "Label46")->text(),
-                     QStringLiteral("off-line"));
+        QTRY_COMPARE(program.label("Label46"), QStringLiteral("off-line"));
     }
 };
 

@@ -1,9 +1,6 @@
 // The main window and the station window driven through their widgets, as an operator does.
 // The rules behind each reaction are pinned in tests/core; here only the binding and whole flows.
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QtTest>
 
 #include "support/ui_program.h"
@@ -14,30 +11,8 @@ using zelora::WindowId;
 namespace {
 
 struct Program : zelora::testing::UiProgram {
-    QLineEdit* box(const char* name, WindowId id = WindowId::main_log) const {
-        return find<QLineEdit>(id, name);
-    }
-    QString label(const char* name) const { return find<QLabel>(WindowId::main_log, name)->text(); }
     bool label_shown(const char* name) const {
         return find<QLabel>(WindowId::main_log, name)->isVisibleTo(views.view(WindowId::main_log));
-    }
-    QString log() const {
-        return find<QPlainTextEdit>(WindowId::main_log, "Text12")->toPlainText();
-    }
-    // Focus moves as with Tab or the mouse, so the logic's focus reactions run.
-    void type(const char* name, const QString& keys) const {
-        box(name)->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(box(name)->hasFocus());
-        QTest::keyClicks(box(name), keys);
-    }
-    void start_logging() {
-        fake.dir.write("config.txt",
-                       "Call = ZZ9QX\r\nLocator = JN81GD\r\nIQRP = 001\r\nMDC = \r\n\r\n");
-        zelora::start_program(windows);
-        QWidget* window = views.view(WindowId::main_log);
-        QVERIFY(window->isVisible());
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
     }
 };
 
@@ -48,7 +23,8 @@ class MainWindowTest : public QObject {
   private slots:
     void aQsoTypedAndEnteredIsLoggedScoredAndSavedThenTheModeKeys() {
         Program program;
-        program.start_logging();
+        program.start();
+        program.activate(WindowId::main_log);
         QCOMPARE(program.views.view(WindowId::main_log)->windowTitle(),
                  QStringLiteral("Zelora VHF qrp - ZZ9QX Sez. di Dorvasca - ver 1.00"));
 

@@ -1,7 +1,5 @@
 // The operator aids of the main window seen as the operator types, key by key.
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QtTest>
 
 #include "support/ui_program.h"
@@ -11,13 +9,6 @@ using zelora::WindowId;
 namespace {
 
 struct Program : zelora::testing::UiProgram {
-    QLineEdit* box(const char* name) const { return find<QLineEdit>(WindowId::main_log, name); }
-    QString label(const char* name) const { return find<QLabel>(WindowId::main_log, name)->text(); }
-    void type(const char* name, const QString& keys) const {
-        box(name)->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(box(name)->hasFocus());
-        QTest::keyClicks(box(name), keys);
-    }
     void log(const QString& callsign, const QString& locator) const {
         type("Text6", callsign);
         type("Text9", "1");
@@ -33,9 +24,8 @@ class OperatorAidsTest : public QObject {
   private slots:
     void dupePartialListAndHintAppearAndClearKeyByKey() {
         Program program;
-        program.fake.dir.write("config.txt", "Call = ZZ9QX\r\nLocator = JN81GD\r\n");
         program.fake.dir.write("iqrp.txt", "ZZ9XA#12\r\n");
-        zelora::start_program(program.windows);
+        program.start();
         program.log("zz9xa/p", "jn61fv");
         program.fake.clock.utc.minute = 24;
         program.log("zz9xab", "kn01aa");

@@ -1,8 +1,5 @@
 // The correction window driven from the keyboard, as an operator fixes a logged QSO.
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QtTest>
 
 #include "edit/qso_edit_screen.h"
@@ -15,24 +12,15 @@ class QsoEditWindowTest : public QObject {
   private slots:
     void searchEditAndModificaWithTheKeyboard() {
         zelora::testing::UiProgram program;
-        program.fake.dir.write("config.txt", "Call = ZZ9QX\r\nLocator = JN81GD\r\n");
-        zelora::start_program(program.windows);
-        zelora::MainLogScreen& main = program.windows.get<zelora::MainLogScreen>();
-        for (const char* callsign : {"ZZ9XA", "ZZ9XAB"}) {
-            main.Text6.set(callsign);
-            main.Text9.set("005");
-            main.Text10.set("JN61FV");
-            main.Command1_Click();
-        }
+        program.start();
+        for (const char* callsign : {"ZZ9XA", "ZZ9XAB"})
+            zelora::testing::log_qso(program.windows.get<zelora::MainLogScreen>(), callsign, "005",
+                                     "JN61FV");
         program.click(WindowId::main_log, "Command5");
-        QVERIFY(program.shown(WindowId::qso_edit));
-        QWidget* window = program.views.view(WindowId::qso_edit);
-        QCOMPARE(window->windowTitle(), QStringLiteral("Zelora qrp Test - Modfica dati QSO"));
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        const auto box = [&](const char* name) {
-            return program.find<QLineEdit>(WindowId::qso_edit, name);
-        };
+        QCOMPARE(program.views.view(WindowId::qso_edit)->windowTitle(),
+                 QStringLiteral("Zelora qrp Test - Modfica dati QSO"));
+        program.activate(WindowId::qso_edit);
+        const auto box = [&](const char* name) { return program.box(name, WindowId::qso_edit); };
         const auto focused_box = [] {
             return qobject_cast<QLineEdit*>(QApplication::focusWidget());
         };
@@ -68,12 +56,11 @@ class QsoEditWindowTest : public QObject {
 
         QCOMPARE(program.fake.messages.shown,
                  std::vector{zelora::testing::information("I dati del QSO sono stati modificati")});
-        QCOMPARE(program.find<QPlainTextEdit>(WindowId::main_log, "Text12")->toPlainText(),
+        QCOMPARE(program.log(),
                  QStringLiteral(
                      "001   19/07/20   07.20   144Mhz    CW   IZ0ZZZ      599-005  JN45LL   \n"
                      "002   19/07/20   07.20   144Mhz   SSB   ZZ9XAB      59-005   JN61FV   "));
-        QCOMPARE(program.find<QLabel>(WindowId::main_log, "Label27")->text(),
-                 QStringLiteral("IZ0ZZZ"));
+        QCOMPARE(program.label("Label27"), QStringLiteral("IZ0ZZZ"));
         QVERIFY(box("Text1")->text().isEmpty() && box("Text2")->text().isEmpty());
         QTRY_COMPARE(QApplication::focusWidget(), box("Text1"));
 

@@ -23,9 +23,8 @@ class SmallWindowsTest : public QObject {
     void startDialogNewContestWithTheOffLineBoxTicked() {
         Program program;
         const std::string partial_state = "QSO# 004\r\nCONTEST_QSO 3\r\nCONTEST_QRB 1050\r\n";
-        program.fake.dir.write("config.txt", "Call = ZZ9QX\r\nLocator = JN81GD\r\n");
         program.fake.dir.write("parziale.db", partial_state);
-        zelora::start_program(program.windows);
+        program.start();
         QVERIFY(program.shown(WindowId::start));
         QCOMPARE(program.views.view(WindowId::start)->windowTitle(),
                  QStringLiteral("Zelora VHF qrp test - ZZ9QX Sez. di Dorvasca"));
@@ -47,8 +46,8 @@ class SmallWindowsTest : public QObject {
 
     void awardWindowTextsChiudiAndTheCloseBox() {
         Program program;
-        program.windows.get<zelora::StationScreen>().set_visible(
-            true);  // the program goes on after the award
+        // The program goes on after the award.
+        program.windows.get<zelora::StationScreen>().set_visible(true);
         program.windows.get<zelora::AwardScreen>().set_visible(true);
         QVERIFY(program.shown(WindowId::award));
         QCOMPARE(program.views.view(WindowId::award)->windowTitle(),
@@ -59,9 +58,8 @@ class SmallWindowsTest : public QObject {
                                 "dell' I-QRP Club Award. Consulta il regolamento per tutti i "
                                 "dettagli."));
         QVERIFY(congratulations->wordWrap());
-        QCOMPARE(program.find<QLabel>(WindowId::award, "Label2")->text(),
-                 QStringLiteral("Regolamento:"));
-        QCOMPARE(program.find<QLabel>(WindowId::award, "Label3")->text(),
+        QCOMPARE(program.label("Label2", WindowId::award), QStringLiteral("Regolamento:"));
+        QCOMPARE(program.label("Label3", WindowId::award),
                  QString::fromLatin1(zelora::kAwardRulesAddress));
         QCOMPARE(program.find<QAbstractButton>(WindowId::award, "Command1")->text(),
                  QStringLiteral("Chiudi"));
@@ -80,7 +78,7 @@ class SmallWindowsTest : public QObject {
         QCOMPARE(program.views.view(WindowId::bearing_calculator)->windowTitle(),
                  QStringLiteral("Bearing utility 1.1 - ZZ9AAA"));
         auto box = [&](const char* name) {
-            return program.find<QLineEdit>(WindowId::bearing_calculator, name);
+            return program.box(name, WindowId::bearing_calculator);
         };
         QCOMPARE(box("Text3")->text(), QStringLiteral("JN81GD"));
         box("Text5")->selectAll();

@@ -3,9 +3,6 @@
 // tests/core/startup_flow_test.cpp.
 
 #include <QAbstractButton>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QtTest>
 
 #include "support/ui_program.h"
@@ -27,12 +24,7 @@ constexpr const char* kPartialState =
     "QSO_EDI 200719;0724;ZZ9XB;1;59;002;59;011;I003;JN71AA;210;;;;\r\n"
     "QSO_EDI \r\n";
 
-struct Program : zelora::testing::UiProgram {
-    QString label(const char* name) const { return find<QLabel>(WindowId::main_log, name)->text(); }
-    QString log() const {
-        return find<QPlainTextEdit>(WindowId::main_log, "Text12")->toPlainText();
-    }
-};
+using Program = zelora::testing::UiProgram;
 
 }  // namespace
 
@@ -47,9 +39,11 @@ class StartupTest : public QObject {
                                 {false, true, false, true, true}};
         for (const auto& row : rows) {
             Program program;
-            if (row[0]) program.fake.dir.write("config.txt", kStationFile);
             if (row[1]) program.fake.dir.write("parziale.db", kPartialState);
-            zelora::start_program(program.windows);
+            if (row[0])
+                program.start(kStationFile);
+            else
+                zelora::start_program(program.windows);
             QCOMPARE(program.shown(WindowId::main_log), row[2]);
             QCOMPARE(program.shown(WindowId::station), row[3]);
             QCOMPARE(program.shown(WindowId::start), row[4]);
@@ -65,9 +59,8 @@ class StartupTest : public QObject {
     // "Continua Contest" on-line, then back to the start dialog and a new contest.
     void continuingThenBackToStartAndANewContest() {
         Program program;
-        program.fake.dir.write("config.txt", kStationFile);
         program.fake.dir.write("parziale.db", kPartialState);
-        zelora::start_program(program.windows);
+        program.start(kStationFile);
         program.click(WindowId::start, "Command1");
         QVERIFY(!program.windows.is_open(WindowId::start));
         QVERIFY(program.shown(WindowId::main_log));
@@ -76,10 +69,8 @@ class StartupTest : public QObject {
         QCOMPARE(program.label("Label25"), QStringLiteral("770"));
         QCOMPARE(program.label("Label29"), QStringLiteral(" 350"));
         QCOMPARE(program.label("Label46"), QStringLiteral("on-line"));
-        QCOMPARE(program.find<QLineEdit>(WindowId::main_log, "Text1")->text(),
-                 QStringLiteral("003"));
-        QCOMPARE(program.find<QLineEdit>(WindowId::main_log, "Text2")->text(),
-                 QStringLiteral("19/07/20"));
+        QCOMPARE(program.box("Text1")->text() + program.box("Text2")->text(),
+                 QStringLiteral("00319/07/20"));
 
         program.fake.dir.write("parziale.db", "stale");
         program.click(WindowId::main_log, "Command10");
@@ -89,8 +80,8 @@ class StartupTest : public QObject {
 
         program.click(WindowId::start, "Command2");  // "Nuovo Contest"
         QVERIFY(program.shown(WindowId::station));
-        QTest::keyClicks(program.find<QLineEdit>(WindowId::station, "Text1"), "zz9qx");
-        QTest::keyClicks(program.find<QLineEdit>(WindowId::station, "Text2"), "jn81gd");
+        QTest::keyClicks(program.box("Text1", WindowId::station), "zz9qx");
+        QTest::keyClicks(program.box("Text2", WindowId::station), "jn81gd");
         program.click(WindowId::station, "Command1");
         // The main window loads again: the saved contest is offered once more, the log is new.
         QVERIFY(program.shown(WindowId::main_log));
@@ -102,8 +93,7 @@ class StartupTest : public QObject {
     void administratorAccount() {
         for (const char* profile : {"Call = ZZ9AAB\r\n", kStationFile}) {
             Program program;
-            program.fake.dir.write("config.txt", profile);
-            zelora::start_program(program.windows);
+            program.start(profile);
             const bool admin = profile != kStationFile;
             QCOMPARE(program.label("Label47"),
                      admin ? QStringLiteral("Admin") : QStringLiteral("User"));

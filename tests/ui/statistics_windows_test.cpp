@@ -17,18 +17,10 @@ class StatisticsWindowsTest : public QObject {
   private slots:
     void statReportSalvaWritesTheFile() {
         zelora::testing::UiProgram program;
-        program.fake.dir.write("config.txt", "Call = ZZ9QX\r\nLocator = JN81GD\r\n");
-        zelora::start_program(program.windows);
-        auto& main = program.windows.get<zelora::MainLogScreen>();
-        for (const char* locator : {"JN61FV", "JN45LL"}) {
-            for (const auto& [box, text] : {std::pair{&main.Text6, "IK0" + std::string(locator)},
-                                            {&main.Text9, std::string("001")},
-                                            {&main.Text10, std::string(locator)}}) {
-                main.focus(*box);
-                box->set(text);
-            }
-            main.Command1_Click();
-        }
+        program.start();
+        for (const char* locator : {"JN61FV", "JN45LL"})
+            zelora::testing::log_qso(program.windows.get<zelora::MainLogScreen>(),
+                                     "IK0" + std::string(locator), "001", locator);
 
         program.click(WindowId::main_log, "Command6");  // "STAT"
         QVERIFY(program.shown(WindowId::statistics));
