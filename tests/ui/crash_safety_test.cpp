@@ -46,7 +46,8 @@ int operate(int argc, char** argv, const std::string& directory) {
         QTest::keyClicks(box("Text9"), QStringLiteral("001"));
         QTest::keyClicks(box("Text10"), QString::fromLatin1(locators[n % 4]));
         QTest::keyClick(box("Text10"), Qt::Key_Return);
-        if (windows.get<zelora::MainLogScreen>().Text12.size() != static_cast<std::size_t>(n + 1)) return 1;
+        if (windows.get<zelora::MainLogScreen>().Text12.size() != static_cast<std::size_t>(n + 1))
+            return 1;
         std::cout << n + 1 << std::endl;
     }
 }
