@@ -49,13 +49,7 @@ void BM_ContinueContest(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_ContinueContest)
-    ->ArgNames({"qsos", "huge"})
-    ->Args({100, 0})
-    ->Args({1000, 0})
-    ->Args({10000, 0})
-    ->Args({10000, 1})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ContinueContest)->Apply(zelora::bench::restored_contests);
 
 // One more QSO, saved, after restoring a contest whose totals hold 64 KB values.
 void BM_AcceptAndSaveAfterHugeValues(benchmark::State& state) {

@@ -3,6 +3,7 @@
 // types it: callsigns of many countries, some portable, both modes, members of both clubs,
 // locators spread over many squares with many equal distances, an hour of its own every ~1,400.
 
+#include <benchmark/benchmark.h>
 #include <stdexcept>
 #include <string>
 
@@ -90,6 +91,17 @@ inline std::string saved_contest(long qsos, bool huge = false) {
         with_huge += (total ? line.substr(0, line.find(' ') + 1) + kHugeValue : line) + "\r\n";
     }
     return with_huge;
+}
+
+// The restored contests every restore benchmark runs on: the three log sizes, and the largest
+// once more with 64 KB values in its totals.
+inline void restored_contests(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"qsos", "huge"})
+        ->Args({100, 0})
+        ->Args({1000, 0})
+        ->Args({10000, 0})
+        ->Args({10000, 1})
+        ->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace zelora::bench

@@ -49,13 +49,7 @@ void BM_UiContinueContest(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_UiContinueContest)
-    ->ArgNames({"qsos", "huge"})
-    ->Args({100, 0})
-    ->Args({1000, 0})
-    ->Args({10000, 0})
-    ->Args({10000, 1})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UiContinueContest)->Apply(zelora::bench::restored_contests);
 
 void BM_UiEnterToNextEmptyRow(benchmark::State& state) {
     Program program(zelora::bench::saved_contest(state.range(0), state.range(1) != 0));
@@ -78,13 +72,7 @@ void BM_UiEnterToNextEmptyRow(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_UiEnterToNextEmptyRow)
-    ->ArgNames({"qsos", "huge"})
-    ->Args({100, 0})
-    ->Args({1000, 0})
-    ->Args({10000, 0})
-    ->Args({10000, 1})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UiEnterToNextEmptyRow)->Apply(zelora::bench::restored_contests);
 
 }  // namespace
 
