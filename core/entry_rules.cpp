@@ -15,10 +15,6 @@ bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool all_digits(const std::string& text) {
-    return std::all_of(text.begin(), text.end(), is_digit);
-}
-
 // The two digits at 0-based `at` as a number; -1 when they are not two digits.
 int two_digits(const std::string& text, std::size_t at) {
     if (at + 2 > text.size() || !is_digit(text[at]) || !is_digit(text[at + 1])) return -1;
@@ -32,6 +28,10 @@ int days_in_month(int month, int year) {
 }
 
 }  // namespace
+
+bool all_digits(const std::string& text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), is_digit);
+}
 
 std::string without_separators(std::string text) {
     std::erase(text, ';');

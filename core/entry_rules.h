@@ -18,6 +18,8 @@ inline constexpr const char* kLocatorRefusal = "Locatore errato";
 // characters would break the log's columns: no box that feeds the log takes them.
 std::string without_separators(std::string text);
 
+// At least one character, and only the digits 0-9.
+bool all_digits(const std::string& text);
 // "DD/MM/YY" naming a day of the calendar (years 2000 to 2099).
 bool is_real_date(const std::string& date);
 // "HH.MM" naming a minute of the day.

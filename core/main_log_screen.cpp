@@ -32,10 +32,7 @@ constexpr std::array<const char*, 3> kAdministratorCallsigns{"ZZ9AAA", "ZZ9AAB",
 
 // "QSO# " of a hand-edited file may hold no number: the next QSO then follows the restored ones.
 std::string restored_qso_number(const std::string& value, std::size_t restored_qsos) {
-    const bool digits = !value.empty() && std::all_of(value.begin(), value.end(), [](char c) {
-        return c >= '0' && c <= '9';
-    });
-    if (digits) return value;
+    if (all_digits(value)) return value;
     return pad_serial(number_text(static_cast<double>(restored_qsos + 1)));
 }
 

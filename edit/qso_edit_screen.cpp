@@ -20,8 +20,7 @@ constexpr const char* kCorrected = "I dati del QSO sono stati modificati";
 constexpr const char* kModeRefusal = "Inserire il modo: 1 = SSB 0 = CW";
 
 bool is_digits(const std::string& text, std::size_t count) {
-    return text.size() == count &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return text.size() == count && all_digits(text);
 }
 
 bool changed(const Control& box, const Control& found) {

@@ -7,16 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
 
-bash scripts/setup.sh
-tools=(xvfb openbox xdotool imagemagick)
-missing=()
-for p in "${tools[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    apt-get update
-    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+bash scripts/setup.sh shots
 
 [ -f build-shots/CMakeCache.txt ] ||
     cmake -S . -B build-shots -DCMAKE_BUILD_TYPE=Release -DZELORA_TESTS=OFF -DZELORA_BENCH=OFF

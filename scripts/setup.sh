@@ -3,10 +3,12 @@
 set -euo pipefail
 packages=(g++ cmake make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core)
-# `setup.sh fuzz` adds clang and its libFuzzer runtime, for scripts/fuzz.sh.
-if [ "${1:-}" = fuzz ]; then
-    packages+=(clang libclang-rt-dev)
-fi
+# `setup.sh fuzz` adds clang and its libFuzzer runtime, for scripts/fuzz.sh; `setup.sh shots` the
+# desktop tools of scripts/screenshots.sh.
+case "${1:-}" in
+    fuzz) packages+=(clang libclang-rt-dev) ;;
+    shots) packages+=(xvfb openbox xdotool imagemagick) ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
