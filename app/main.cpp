@@ -3,9 +3,10 @@
 #include <QApplication>
 
 #include "base/directory_lock.h"
-#include "core/main_log_screen.h"
+#include "core/notices.h"
 #include "ui/qt_platform.h"
 #include "ui/window_views.h"
+#include "windows/main_log_screen.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
     // Held until the program ends; the system lets it go however the program ends.
     const zelora::DirectoryLock lock(platform.program_directory);
     if (!lock.taken()) {
-        platform.inform("Il programma e' gia' in esecuzione in questa cartella");
+        inform(platform, "Il programma e' gia' in esecuzione in questa cartella");
         return 0;
     }
     zelora::WindowSet windows(platform);

@@ -99,23 +99,12 @@ bool replace_file(const std::string& path, std::string_view bytes) {
     return flushed;
 }
 
-void report_read_error(const Platform& platform, const std::string& path) {
-    platform.alert("Impossibile leggere il file " + platform.shown_path(path));
-}
-
-void report_write_error(const Platform& platform, const std::string& path) {
-    platform.alert("Impossibile scrivere il file " + platform.shown_path(path));
-}
-
-FileLines read_lines(const Platform& platform, const std::string& path) {
+FileLines read_lines(const std::string& path) {
     FileLines result;
     result.exists = file_exists(path);
     if (!result.exists) return result;
     const std::optional<std::string> bytes = read_file(path);
-    if (!bytes) {
-        report_read_error(platform, path);
-        return result;
-    }
+    if (!bytes) return result;
     result.readable = true;
     // Some editors open a file with the UTF-8 byte-order mark: the first key comes after it.
     std::string_view text = *bytes;

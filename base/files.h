@@ -6,8 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "base/platform.h"
-
 namespace zelora {
 
 // The file `name` in `directory`, joined with the platform's separator.
@@ -27,19 +25,13 @@ std::vector<std::string> split_lines(std::string_view text);
 // flushed, so a crash or a power cut leaves either the old file or the new one.
 bool replace_file(const std::string& path, std::string_view bytes);
 
-// The file-error notices: "Impossibile leggere il file " / "Impossibile scrivere il file "
-// followed by the path, critical icon.
-void report_read_error(const Platform& platform, const std::string& path);
-void report_write_error(const Platform& platform, const std::string& path);
-
-// The lines of a file that may be missing: nothing when it is missing, the lines when it
-// was read, and the read notice (then nothing) when it exists but cannot be read. A UTF-8
-// byte-order mark at the start is not part of the first line.
+// The lines of a file that may be missing: nothing when it is missing or cannot be read, the
+// lines when it was read. A UTF-8 byte-order mark at the start is not part of the first line.
 struct FileLines {
     bool exists = false;
     bool readable = false;
     std::vector<std::string> lines;
 };
-FileLines read_lines(const Platform& platform, const std::string& path);
+FileLines read_lines(const std::string& path);
 
 }  // namespace zelora

@@ -31,8 +31,6 @@ class MessageBoxes {
     virtual void show(const std::string& title, const std::string& text, MessageIcon icon) = 0;
 };
 
-inline constexpr const char* kMessageTitle = "Zelora VHF qrp Test";
-
 // Everything a window needs from outside the program.
 struct Platform {
     Clock& clock;
@@ -46,13 +44,6 @@ struct Platform {
 
     // A path under the program directory as a message shows it.
     std::string shown_path(const std::string& path) const;
-
-    void inform(const std::string& text) const {
-        messages.show(kMessageTitle, text, MessageIcon::information);
-    }
-    void alert(const std::string& text) const {
-        messages.show(kMessageTitle, text, MessageIcon::critical);
-    }
 };
 
 // "DD/MM/YY" and "HH.MM", as the date and time boxes hold them.

@@ -15,15 +15,6 @@ bool WindowSet::any_visible() const {
     return false;
 }
 
-void WindowSet::close(WindowId id) {
-    if (!slot(id)) return;
-    slot(id)->Form_Unload();
-    std::unique_ptr<Window> closing = std::move(slot(id));
-    if (on_closed) on_closed(id);
-    closing.reset();
-    if (!any_open()) quit();
-}
-
 bool WindowSet::any_open() const {
     for (const auto& window : windows_) {
         if (window) return true;
@@ -31,18 +22,32 @@ bool WindowSet::any_open() const {
     return false;
 }
 
-void WindowSet::leave(WindowId id) {
-    close(id);
-    if (!any_visible()) quit();
+std::unique_ptr<Window>& WindowSet::slot(std::size_t number) {
+    if (number >= windows_.size()) windows_.resize(number + 1);
+    return windows_[number];
+}
+
+const std::unique_ptr<Window>& WindowSet::slot(std::size_t number) const {
+    static const std::unique_ptr<Window> none;
+    return number < windows_.size() ? windows_[number] : none;
+}
+
+void WindowSet::close_slot(std::size_t number) {
+    if (!slot(number)) return;
+    slot(number)->Form_Unload();
+    std::unique_ptr<Window> closing = std::move(slot(number));
+    if (on_closed) on_closed(number);
+    closing.reset();
+    if (!any_open()) quit();
 }
 
 void WindowSet::quit() {
     if (finished_) return;
     finished_ = true;
-    for (std::size_t i = 0; i < windows_.size(); ++i) {
-        if (!windows_[i]) continue;
-        windows_[i].reset();
-        if (on_closed) on_closed(static_cast<WindowId>(i));
+    for (std::size_t number = 0; number < windows_.size(); ++number) {
+        if (!windows_[number]) continue;
+        windows_[number].reset();
+        if (on_closed) on_closed(number);
     }
     if (on_quit) on_quit();
 }

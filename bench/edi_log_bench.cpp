@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/support/contest_log.h"
-#include "export/edi_header_screen.h"
+#include "windows/edi_header_screen.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include "base/window_set.h"
-#include "geo/bearing_calculator_screen.h"
 #include "tests/support/fakes.h"
+#include "windows/bearing_calculator_screen.h"
 
 namespace {
 

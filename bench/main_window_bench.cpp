@@ -7,7 +7,7 @@
 #include <string>
 
 #include "bench/support/contest_log.h"
-#include "core/start_screen.h"
+#include "windows/start_screen.h"
 
 namespace {
 

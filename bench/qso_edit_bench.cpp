@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/support/contest_log.h"
-#include "edit/qso_edit_screen.h"
+#include "windows/qso_edit_screen.h"
 
 namespace {
 

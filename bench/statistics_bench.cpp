@@ -8,7 +8,7 @@
 
 #include "bench/support/contest_log.h"
 #include "stats/ranking_order.h"
-#include "stats/statistics_screen.h"
+#include "windows/statistics_screen.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "export/log_file.h"
+#include "core/notices.h"
 
 #include <algorithm>
 
@@ -28,7 +29,7 @@ std::string with_slashes_replaced(std::string name) {
 bool save_log_file(const Platform& platform, const std::string& name, std::string_view bytes,
                    const std::string& saved) {
     if (!valid_file_name(name)) {
-        platform.inform("Nome del file non valido: " + name);
+        inform(platform, "Nome del file non valido: " + name);
         return false;
     }
     const std::string path = path_in(platform.program_directory, name);
@@ -36,7 +37,7 @@ bool save_log_file(const Platform& platform, const std::string& name, std::strin
         report_write_error(platform, path);
         return false;
     }
-    platform.inform(saved + platform.shown_path(path));
+    inform(platform, saved + platform.shown_path(path));
     return true;
 }
 

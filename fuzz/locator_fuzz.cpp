@@ -6,10 +6,10 @@
 
 #include "base/text.h"
 #include "base/window_set.h"
-#include "core/main_log_screen.h"
 #include "fuzz_support.h"
-#include "geo/bearing_calculator_screen.h"
 #include "geo/locator_math.h"
+#include "windows/bearing_calculator_screen.h"
+#include "windows/main_log_screen.h"
 
 namespace zelora {
 namespace {

@@ -6,11 +6,11 @@
 
 #include "base/text.h"
 #include "base/window_set.h"
-#include "core/main_log_screen.h"
 #include "core/station_profile.h"
 #include "fuzz_support.h"
 #include "store/member_list.h"
-#include "store/member_list_screen.h"
+#include "windows/main_log_screen.h"
+#include "windows/member_list_screen.h"
 
 namespace zelora {
 namespace {

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "base/window_set.h"
-#include "core/main_log_screen.h"
-#include "core/start_screen.h"
 #include "core/station_profile.h"
-#include "export/edi_header_screen.h"
 #include "fuzz_support.h"
 #include "store/partial_state_file.h"
+#include "windows/edi_header_screen.h"
+#include "windows/main_log_screen.h"
+#include "windows/start_screen.h"
 
 namespace zelora {
 namespace {

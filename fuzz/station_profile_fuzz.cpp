@@ -5,10 +5,10 @@
 
 #include "base/text.h"
 #include "base/window_set.h"
-#include "core/main_log_screen.h"
 #include "core/station_profile.h"
-#include "core/station_screen.h"
 #include "fuzz_support.h"
+#include "windows/main_log_screen.h"
+#include "windows/station_screen.h"
 
 namespace zelora {
 namespace {

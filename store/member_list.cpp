@@ -1,4 +1,5 @@
 #include "store/member_list.h"
+#include "core/notices.h"
 
 #include "base/files.h"
 #include "base/text.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/admin_screen.h"
 #include "ui/window_view.h"
+#include "windows/admin_screen.h"
 
 namespace zelora::ui {
 

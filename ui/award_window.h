@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/award_screen.h"
 #include "ui/window_view.h"
+#include "windows/award_screen.h"
 
 namespace zelora::ui {
 

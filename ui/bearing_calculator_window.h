@@ -1,7 +1,7 @@
 #pragma once
 
-#include "geo/bearing_calculator_screen.h"
 #include "ui/window_view.h"
+#include "windows/bearing_calculator_screen.h"
 
 namespace zelora::ui {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "export/edi_header_screen.h"
 #include "ui/window_view.h"
+#include "windows/edi_header_screen.h"
 
 namespace zelora::ui {
 

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/main_log_screen.h"
 #include "ui/envelope_picture.h"
 #include "ui/text_codec.h"
+#include "windows/main_log_screen.h"
 
 namespace zelora::ui {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "export/edi_save_screen.h"
 #include "ui/window_view.h"
+#include "windows/edi_save_screen.h"
 
 class QVBoxLayout;
 

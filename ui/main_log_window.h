@@ -3,8 +3,8 @@
 #include <initializer_list>
 #include <vector>
 
-#include "core/main_log_screen.h"
 #include "ui/window_view.h"
+#include "windows/main_log_screen.h"
 
 class QGridLayout;
 class QLabel;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/member_list_screen.h"
 #include "ui/window_view.h"
+#include "windows/member_list_screen.h"
 
 namespace zelora::ui {
 

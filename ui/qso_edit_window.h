@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "edit/qso_edit_screen.h"
 #include "ui/window_view.h"
+#include "windows/qso_edit_screen.h"
 
 class QLineEdit;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "stats/report_screen.h"
 #include "ui/window_view.h"
+#include "windows/report_screen.h"
 
 namespace zelora::ui {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/start_screen.h"
 #include "ui/window_view.h"
+#include "windows/start_screen.h"
 
 namespace zelora::ui {
 

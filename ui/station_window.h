@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/station_screen.h"
 #include "ui/window_view.h"
+#include "windows/station_screen.h"
 
 namespace zelora::ui {
 

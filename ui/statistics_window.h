@@ -1,7 +1,7 @@
 #pragma once
 
-#include "stats/statistics_screen.h"
 #include "ui/window_view.h"
+#include "windows/statistics_screen.h"
 
 namespace zelora::ui {
 

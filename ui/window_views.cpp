@@ -52,8 +52,10 @@ WindowView* make_view(WindowId id, Window& window) {
 }  // namespace
 
 WindowViews::WindowViews(WindowSet& windows) : windows_(windows) {
-    windows_.on_created = [this](WindowId id, Window& window) { created(id, window); };
-    windows_.on_closed = [this](WindowId id) { closed(id); };
+    windows_.on_created = [this](std::size_t slot, Window& window) {
+        created(static_cast<WindowId>(slot), window);
+    };
+    windows_.on_closed = [this](std::size_t slot) { closed(static_cast<WindowId>(slot)); };
     windows_.on_quit = [] { QCoreApplication::quit(); };
 }
 

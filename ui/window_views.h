@@ -6,6 +6,7 @@
 
 #include "base/window_set.h"
 #include "ui/window_view.h"
+#include "windows/window_id.h"
 
 namespace zelora::ui {
 

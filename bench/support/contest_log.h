@@ -10,8 +10,8 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "base/window_set.h"
-#include "core/main_log_screen.h"
 #include "tests/support/fakes.h"
+#include "windows/main_log_screen.h"
 
 namespace zelora::bench {
 

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "bench/support/contest_log.h"
-#include "core/start_screen.h"
 #include "ui/window_views.h"
+#include "windows/start_screen.h"
 
 namespace {
 

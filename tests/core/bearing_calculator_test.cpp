@@ -1,4 +1,4 @@
-#include "geo/bearing_calculator_screen.h"
+#include "windows/bearing_calculator_screen.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 
 #include "base/text.h"
 #include "base/window_set.h"
-#include "core/main_log_screen.h"
 #include "geo/locator_math.h"
 #include "support/fakes.h"
+#include "windows/main_log_screen.h"
 
 namespace zelora {
 namespace {

@@ -12,10 +12,10 @@
 
 #include "base/files.h"
 #include "base/window_set.h"
-#include "core/main_log_screen.h"
-#include "export/edi_header_screen.h"
-#include "export/edi_save_screen.h"
 #include "support/fakes.h"
+#include "windows/edi_header_screen.h"
+#include "windows/edi_save_screen.h"
+#include "windows/main_log_screen.h"
 
 namespace zelora {
 namespace {

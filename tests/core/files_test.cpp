@@ -1,4 +1,5 @@
 #include "base/files.h"
+#include "core/notices.h"
 
 #include <gtest/gtest.h>
 

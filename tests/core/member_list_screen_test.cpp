@@ -1,4 +1,4 @@
-#include "store/member_list_screen.h"
+#include "windows/member_list_screen.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "base/window_set.h"
-#include "store/admin_screen.h"
 #include "store/member_list.h"
 #include "support/fakes.h"
+#include "windows/admin_screen.h"
 
 namespace zelora {
 namespace {

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "core/log_search.h"
-#include "core/main_log_screen.h"
-#include "core/start_screen.h"
-#include "store/member_list_screen.h"
 #include "support/contest_session.h"
+#include "windows/main_log_screen.h"
+#include "windows/member_list_screen.h"
+#include "windows/start_screen.h"
 
 namespace zelora {
 namespace {

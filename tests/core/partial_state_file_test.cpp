@@ -1,4 +1,5 @@
 #include "store/partial_state_file.h"
+#include "core/notices.h"
 
 #include <gtest/gtest.h>
 

@@ -9,12 +9,12 @@
 
 #include "base/window_set.h"
 #include "core/contest_totals.h"
-#include "core/main_log_screen.h"
 #include "core/qso_lines.h"
-#include "core/start_screen.h"
-#include "edit/qso_edit_screen.h"
-#include "export/edi_header_screen.h"
 #include "support/contest_session.h"
+#include "windows/edi_header_screen.h"
+#include "windows/main_log_screen.h"
+#include "windows/qso_edit_screen.h"
+#include "windows/start_screen.h"
 
 namespace zelora {
 namespace {

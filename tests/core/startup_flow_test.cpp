@@ -9,14 +9,14 @@
 #include <vector>
 
 #include "base/window_set.h"
-#include "core/award_screen.h"
-#include "core/main_log_screen.h"
-#include "core/start_screen.h"
-#include "core/station_screen.h"
-#include "export/edi_header_screen.h"
-#include "geo/bearing_calculator_screen.h"
-#include "store/admin_screen.h"
 #include "support/contest_session.h"
+#include "windows/admin_screen.h"
+#include "windows/award_screen.h"
+#include "windows/bearing_calculator_screen.h"
+#include "windows/edi_header_screen.h"
+#include "windows/main_log_screen.h"
+#include "windows/start_screen.h"
+#include "windows/station_screen.h"
 
 namespace zelora {
 namespace {

@@ -8,14 +8,14 @@
 
 #include "base/files.h"
 #include "base/window_set.h"
-#include "core/main_log_screen.h"
-#include "core/start_screen.h"
 #include "stats/contest_statistics.h"
 #include "stats/country_prefixes.h"
 #include "stats/ranking_order.h"
-#include "stats/report_screen.h"
-#include "stats/statistics_screen.h"
 #include "support/contest_session.h"
+#include "windows/main_log_screen.h"
+#include "windows/report_screen.h"
+#include "windows/start_screen.h"
+#include "windows/statistics_screen.h"
 
 namespace zelora {
 namespace {

@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "base/window_set.h"
-#include "core/main_log_screen.h"
 #include "support/fakes.h"
+#include "windows/main_log_screen.h"
 
 namespace zelora::testing {
 

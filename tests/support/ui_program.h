@@ -10,9 +10,9 @@
 #include <QtTest>
 #include <string>
 
-#include "core/main_log_screen.h"
 #include "support/contest_session.h"
 #include "ui/window_views.h"
+#include "windows/main_log_screen.h"
 
 namespace zelora::testing {
 

@@ -10,8 +10,8 @@
 #include <iostream>
 
 #include "base/text.h"
-#include "core/main_log_screen.h"
 #include "support/ui_program.h"
+#include "windows/main_log_screen.h"
 
 using zelora::WindowId;
 

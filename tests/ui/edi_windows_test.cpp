@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "core/main_log_screen.h"
-#include "export/edi_header_screen.h"
 #include "support/ui_program.h"
+#include "windows/edi_header_screen.h"
+#include "windows/main_log_screen.h"
 
 using zelora::WindowId;
 

@@ -10,9 +10,9 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "core/station_screen.h"
-#include "store/admin_screen.h"
 #include "support/ui_program.h"
+#include "windows/admin_screen.h"
+#include "windows/station_screen.h"
 
 using zelora::WindowId;
 

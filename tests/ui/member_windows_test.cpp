@@ -9,9 +9,9 @@
 #include <QtTest>
 
 #include "base/window_set.h"
-#include "store/admin_screen.h"
-#include "store/member_list_screen.h"
 #include "support/ui_program.h"
+#include "windows/admin_screen.h"
+#include "windows/member_list_screen.h"
 
 using zelora::WindowId;
 

@@ -8,10 +8,10 @@
 #include <fstream>
 
 #include "base/window_set.h"
-#include "core/main_log_screen.h"
-#include "core/start_screen.h"
 #include "support/fakes.h"
 #include "ui/qt_platform.h"
+#include "windows/main_log_screen.h"
+#include "windows/start_screen.h"
 
 class ProgramDirectoryTest : public QObject {
     Q_OBJECT

@@ -2,8 +2,8 @@
 
 #include <QtTest>
 
-#include "edit/qso_edit_screen.h"
 #include "support/ui_program.h"
+#include "windows/qso_edit_screen.h"
 
 using zelora::WindowId;
 

@@ -10,10 +10,10 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "core/start_screen.h"
-#include "store/admin_screen.h"
 #include "support/ui_program.h"
 #include "ui/qt_platform.h"
+#include "windows/admin_screen.h"
+#include "windows/start_screen.h"
 
 using zelora::WindowId;
 

@@ -7,12 +7,12 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "core/award_screen.h"
-#include "core/main_log_screen.h"
-#include "core/start_screen.h"
-#include "core/station_screen.h"
-#include "geo/bearing_calculator_screen.h"
 #include "support/ui_program.h"
+#include "windows/award_screen.h"
+#include "windows/bearing_calculator_screen.h"
+#include "windows/main_log_screen.h"
+#include "windows/start_screen.h"
+#include "windows/station_screen.h"
 
 using zelora::WindowId;
 using Program = zelora::testing::UiProgram;

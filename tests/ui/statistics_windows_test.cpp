@@ -6,9 +6,9 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
-#include "stats/report_screen.h"
 #include "support/ui_program.h"
 #include "ui/statistics_pictures.h"
+#include "windows/report_screen.h"
 
 using zelora::WindowId;
 

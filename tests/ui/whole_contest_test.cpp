@@ -11,9 +11,9 @@
 
 #include <string>
 
-#include "core/main_log_screen.h"
 #include "support/fakes.h"
 #include "ui/window_views.h"
+#include "windows/main_log_screen.h"
 
 using zelora::WindowId;
 

@@ -1,4 +1,5 @@
-#include "store/member_list_screen.h"
+#include "windows/member_list_screen.h"
+#include "core/notices.h"
 
 #include <optional>
 #include <string>
@@ -7,8 +8,8 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "base/window_set.h"
-#include "core/main_log_screen.h"
 #include "store/member_list.h"
+#include "windows/main_log_screen.h"
 
 namespace zelora {
 namespace {
@@ -67,10 +68,10 @@ void MemberListScreen::FindMember() {
     const std::optional<std::string> number =
         listed_member_number((iqrp ? Text1 : Text2).text(), Text5.text());
     if (number) {
-        windows().platform().inform("Utente presente nel database " + club + " al numero " +
-                                    pad_serial(*number));
+        inform(windows().platform(),
+               "Utente presente nel database " + club + " al numero " + pad_serial(*number));
     } else {
-        windows().platform().inform("Utente non presente nel database " + club);
+        inform(windows().platform(), "Utente non presente nel database " + club);
     }
 }
 
@@ -83,7 +84,7 @@ void MemberListScreen::AddMember() {
     const std::string callsign = Text6.text();
     if (callsign.empty() || callsign == kNoCallsign ||
         listed_member_number(list.text(), callsign)) {
-        windows().platform().inform("L'Utente non pu\xF2 essere aggiunto poiche' gia' presente");
+        inform(windows().platform(), "L'Utente non pu\xF2 essere aggiunto poiche' gia' presente");
         return;
     }
     std::string extended = list.text();
@@ -98,7 +99,7 @@ void MemberListScreen::AddMember() {
     Text6.set(kNoCallsign);
     if (windows().is_open(WindowId::main_log))
         windows().get<MainLogScreen>().aids.LoadMemberLists();
-    windows().platform().inform("Utente aggiunto con successo nel database");
+    inform(windows().platform(), "Utente aggiunto con successo nel database");
 }
 
 void MemberListScreen::Command1_Click() {

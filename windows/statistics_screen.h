@@ -6,8 +6,8 @@
 
 #include "base/control.h"
 #include "base/window.h"
-#include "base/window_id.h"
 #include "stats/contest_statistics.h"
+#include "windows/window_id.h"
 
 namespace zelora {
 

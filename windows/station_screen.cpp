@@ -1,11 +1,12 @@
-#include "core/station_screen.h"
+#include "windows/station_screen.h"
+#include "core/notices.h"
 
 #include "base/files.h"
 #include "base/text.h"
 #include "base/window_set.h"
-#include "core/main_log_screen.h"
 #include "core/station_profile.h"
-#include "geo/bearing_calculator_screen.h"
+#include "windows/bearing_calculator_screen.h"
+#include "windows/main_log_screen.h"
 
 namespace zelora {
 

@@ -2,9 +2,9 @@
 
 #include "base/control.h"
 #include "base/window.h"
-#include "base/window_id.h"
 #include "core/log_list.h"
 #include "export/edi_log_text.h"
+#include "windows/window_id.h"
 
 namespace zelora {
 

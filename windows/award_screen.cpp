@@ -1,4 +1,4 @@
-#include "core/award_screen.h"
+#include "windows/award_screen.h"
 
 #include "base/window_set.h"
 

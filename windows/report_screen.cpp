@@ -1,4 +1,5 @@
-#include "stats/report_screen.h"
+#include "windows/report_screen.h"
+#include "core/notices.h"
 
 #include <string>
 
@@ -16,7 +17,7 @@ void ReportScreen::SaveReport() {
         report_write_error(platform, path);
         return;
     }
-    platform.inform("Log salvato in " + path);
+    inform(platform, "Log salvato in " + path);
 }
 
 void ReportScreen::Command2_Click() {

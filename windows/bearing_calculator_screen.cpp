@@ -1,11 +1,12 @@
-#include "geo/bearing_calculator_screen.h"
+#include "windows/bearing_calculator_screen.h"
+#include "core/notices.h"
 
 #include <string>
 
 #include "base/text.h"
 #include "base/window_set.h"
-#include "core/main_log_screen.h"
 #include "geo/locator_math.h"
+#include "windows/main_log_screen.h"
 
 namespace zelora {
 namespace {
@@ -31,7 +32,7 @@ void BearingCalculatorScreen::Calculate() {
     if (Text5.text() == kNotLoaded) return;
 
     const LocatorResult result = locator_math(Text3.text(), Text5.text());
-    if (result.own_locator_too_long) windows().platform().inform(kOwnLocatorTooLong);
+    if (result.own_locator_too_long) inform(windows().platform(), kOwnLocatorTooLong);
 
     if (result.error) {
         // The main window sees the distance marker first, then the bearing marker.

@@ -1,7 +1,7 @@
-#include "store/admin_screen.h"
+#include "windows/admin_screen.h"
 
 #include "base/window_set.h"
-#include "store/member_list_screen.h"
+#include "windows/member_list_screen.h"
 
 namespace zelora {
 

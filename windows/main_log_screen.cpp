@@ -1,4 +1,5 @@
-#include "core/main_log_screen.h"
+#include "windows/main_log_screen.h"
+#include "core/notices.h"
 
 #include <algorithm>
 #include <array>
@@ -8,22 +9,22 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "base/window_set.h"
-#include "core/award_screen.h"
 #include "core/entry_rules.h"
 #include "core/qso_lines.h"
-#include "core/start_screen.h"
 #include "core/station_profile.h"
-#include "core/station_screen.h"
-#include "edit/qso_edit_screen.h"
-#include "export/edi_header_screen.h"
-#include "geo/bearing_calculator_screen.h"
 #include "geo/locator_math.h"
-#include "stats/report_screen.h"
-#include "stats/statistics_screen.h"
-#include "store/admin_screen.h"
 #include "store/member_list.h"
-#include "store/member_list_screen.h"
 #include "store/partial_state_file.h"
+#include "windows/admin_screen.h"
+#include "windows/award_screen.h"
+#include "windows/bearing_calculator_screen.h"
+#include "windows/edi_header_screen.h"
+#include "windows/member_list_screen.h"
+#include "windows/qso_edit_screen.h"
+#include "windows/report_screen.h"
+#include "windows/start_screen.h"
+#include "windows/station_screen.h"
+#include "windows/statistics_screen.h"
 
 namespace zelora {
 namespace {
@@ -413,42 +414,42 @@ bool MainLogScreen::AcceptQso() {
     const Platform& platform = windows().platform();
     if (mid(Text3.text(), 2, 1) == ".") Text3.set("0" + Text3.text());
     if (!is_real_date(Text2.text())) {
-        platform.inform(kDateRefusal);
+        inform(platform, kDateRefusal);
         focus(Text2);
         return false;
     }
     if (!is_real_time(Text3.text())) {
-        platform.inform(kTimeRefusal);
+        inform(platform, kTimeRefusal);
         focus(Text3);
         return false;
     }
     // A missing report would shift the readable log's columns and leave the EDI record without
     // one.
     if (!report_fits_mode(Text8.text(), Text5.text())) {
-        platform.inform(kReceivedReportRefusal);
+        inform(platform, kReceivedReportRefusal);
         focus(Text8);
         return false;
     }
     if (!report_fits_mode(Text7.text(), Text5.text())) {
-        platform.inform(kSentReportRefusal);
+        inform(platform, kSentReportRefusal);
         focus(Text7);
         return false;
     }
     if (!Text6.text().empty() && qsos_.worked(Text6.text())) {
-        platform.inform(kWorkedRefusal);
+        inform(platform, kWorkedRefusal);
         PrepareNextQso();
         HideDistanceBar();
         return false;
     }
     if (const char* refusal = member_refusal(Text11.text())) {
-        platform.inform(refusal);
+        inform(platform, refusal);
         focus(Text11);
         return false;
     }
     const std::string& locator = Text10.text();
     // A locator the calculator cannot read would be logged at 1 km.
     if (locator.size() <= 6 && !is_readable_locator(locator)) {
-        platform.inform(kLocatorRefusal);
+        inform(platform, kLocatorRefusal);
         focus(Text10);
         return false;
     }
@@ -461,7 +462,7 @@ bool MainLogScreen::AcceptQso() {
     // An own locator the calculator cannot read would log every QSO at 1 km.
     if (locator_math(windows().get<BearingCalculatorScreen>().Text3.text(), locator)
             .own_locator_failed) {
-        platform.inform("Locatore della stazione errato: correggere i dati della stazione");
+        inform(platform, "Locatore della stazione errato: correggere i dati della stazione");
         return false;
     }
     RecalculateDistance();

@@ -2,7 +2,7 @@
 
 #include "base/control.h"
 #include "base/window.h"
-#include "base/window_id.h"
+#include "windows/window_id.h"
 
 namespace zelora {
 

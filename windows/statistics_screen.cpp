@@ -1,14 +1,14 @@
-#include "stats/statistics_screen.h"
+#include "windows/statistics_screen.h"
 
 #include <utility>
 
 #include "base/text.h"
 #include "base/window_set.h"
-#include "core/main_log_screen.h"
-#include "geo/bearing_calculator_screen.h"
-#include "stats/report_screen.h"
 #include "stats/square_grid.h"
 #include "stats/statistics_report.h"
+#include "windows/bearing_calculator_screen.h"
+#include "windows/main_log_screen.h"
+#include "windows/report_screen.h"
 
 namespace zelora {
 

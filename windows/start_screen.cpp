@@ -1,8 +1,8 @@
-#include "core/start_screen.h"
+#include "windows/start_screen.h"
 
 #include "base/window_set.h"
-#include "core/main_log_screen.h"
-#include "core/station_screen.h"
+#include "windows/main_log_screen.h"
+#include "windows/station_screen.h"
 
 namespace zelora {
 

@@ -6,14 +6,14 @@
 #include "base/control.h"
 #include "base/platform.h"
 #include "base/window.h"
-#include "base/window_id.h"
 #include "base/window_set.h"
 #include "core/contest_totals.h"
 #include "core/log_list.h"
-#include "core/operator_aids.h"
 #include "core/qso_index.h"
 #include "core/qso_record.h"
 #include "geo/pointing.h"
+#include "windows/operator_aids.h"
+#include "windows/window_id.h"
 
 namespace zelora {
 

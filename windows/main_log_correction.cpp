@@ -1,9 +1,9 @@
 // The main window's side of a QSO correction: the log lists, the QSO's record and the totals.
 #include <utility>
 
-#include "core/main_log_screen.h"
 #include "core/qso_lines.h"
-#include "export/edi_header_screen.h"
+#include "windows/edi_header_screen.h"
+#include "windows/main_log_screen.h"
 
 namespace zelora {
 namespace {

@@ -1,13 +1,14 @@
-#include "export/edi_save_screen.h"
+#include "windows/edi_save_screen.h"
+#include "core/notices.h"
 
 #include <string_view>
 #include <vector>
 
 #include "base/window_set.h"
-#include "core/main_log_screen.h"
 #include "export/adif_log.h"
-#include "export/edi_header_screen.h"
 #include "export/log_file.h"
+#include "windows/edi_header_screen.h"
+#include "windows/main_log_screen.h"
 
 namespace zelora {
 namespace {
@@ -49,7 +50,7 @@ void EdiSaveScreen::Command3_Click() {
     // earlier export of the same callsign with nothing.
     const std::vector<QsoRecord>& qsos = set.get<MainLogScreen>().qsos().qsos();
     if (qsos.empty()) {
-        platform.inform("Nessun QSO da esportare");
+        inform(platform, "Nessun QSO da esportare");
         return;
     }
     const EdiHeaderScreen& header = set.get<EdiHeaderScreen>();

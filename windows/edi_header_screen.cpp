@@ -1,13 +1,14 @@
-#include "export/edi_header_screen.h"
+#include "windows/edi_header_screen.h"
+#include "core/notices.h"
 
 #include <cstdio>
 #include <optional>
 
 #include "base/text.h"
 #include "base/window_set.h"
-#include "core/main_log_screen.h"
-#include "export/edi_save_screen.h"
 #include "export/power_category.h"
+#include "windows/edi_save_screen.h"
+#include "windows/main_log_screen.h"
 
 namespace zelora {
 namespace {
@@ -48,7 +49,7 @@ void EdiHeaderScreen::Command1_Click() {
 void EdiHeaderScreen::Command2_Click() {
     WindowSet& set = windows();
     if (const std::optional<std::string> refusal = power_refusal(Combo1.text(), Text19.text())) {
-        set.platform().inform(*refusal);
+        inform(set.platform(), *refusal);
         return;
     }
     const MainLogScreen& main = set.get<MainLogScreen>();

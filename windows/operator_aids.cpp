@@ -1,4 +1,4 @@
-#include "core/operator_aids.h"
+#include "windows/operator_aids.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/window.h"
-#include "base/window_id.h"
+#include "windows/window_id.h"
 
 namespace zelora {
 

@@ -1,4 +1,5 @@
-#include "edit/qso_edit_screen.h"
+#include "windows/qso_edit_screen.h"
+#include "core/notices.h"
 
 #include <algorithm>
 #include <string>
@@ -6,10 +7,10 @@
 
 #include "base/window_set.h"
 #include "core/entry_rules.h"
-#include "core/main_log_screen.h"
 #include "core/qso_lines.h"
-#include "geo/bearing_calculator_screen.h"
 #include "geo/locator_math.h"
+#include "windows/bearing_calculator_screen.h"
+#include "windows/main_log_screen.h"
 
 namespace zelora {
 namespace {
@@ -72,7 +73,7 @@ void QsoEditScreen::Command3_Click() {
     const std::optional<std::size_t> index =
         Text1.text().empty() ? std::nullopt : log.find(Text1.text());
     if (!index) {
-        windows().platform().alert(kNotFound);
+        alert(windows().platform(), kNotFound);
         focus(Text1);
         return;
     }
@@ -96,14 +97,14 @@ void QsoEditScreen::Command3_Click() {
 
 void QsoEditScreen::Command1_Click() {
     if (!found_ || *found_ >= windows().get<MainLogScreen>().qsos().qsos().size()) {
-        windows().platform().inform(kSearchFirst);
+        inform(windows().platform(), kSearchFirst);
         return;
     }
     const Correction correction = CorrectFoundQso();
     if (correction == Correction::refused) return;
     // A crash or a power cut must not cost the correction.
     if (correction == Correction::written) windows().get<MainLogScreen>().SavePartialState();
-    windows().platform().inform(kCorrected);
+    inform(windows().platform(), kCorrected);
     Text1.set("");
     ClearFields();
     found_.reset();
@@ -111,7 +112,7 @@ void QsoEditScreen::Command1_Click() {
 }
 
 QsoEditScreen::Correction QsoEditScreen::Refuse(const char* message, Control& box) {
-    if (message) windows().platform().inform(message);
+    if (message) inform(windows().platform(), message);
     focus(box);
     return Correction::refused;
 }
