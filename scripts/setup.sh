@@ -2,7 +2,7 @@
 # Installs what the program, its tests and benchmarks need on Debian 12, if missing.
 set -euo pipefail
 packages=(g++ cmake make qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core)
+          fonts-dejavu-core pkg-config libhamlib-dev libhamlib-utils)
 # `setup.sh fuzz` adds clang and its libFuzzer runtime, for scripts/fuzz.sh; `setup.sh shots` the
 # desktop tools of scripts/screenshots.sh.
 case "${1:-}" in
