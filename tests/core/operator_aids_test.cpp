@@ -126,13 +126,13 @@ TEST_F(Aids, LogSearchFindsAcrossBlocksOnceEachCallsignAfterCorrections) {
 }
 
 TEST_F(Aids, RateCountsTheLastTenAndSixtyMinutesAgainstTheClock) {
-    // QSOs at 23.05, 23.50, 23.55 on the 19th and 00.01 on the 20th.
+    // QSOs at 23.05, 23.50, 23.55 on the 19th and 00.01 on the 20th, one logged late.
     at(19, 23, 5);
     log("ZZ9XA");
-    at(19, 23, 50);
-    log("ZZ9XB");
     at(19, 23, 55);
     log("ZZ9XC");
+    at(19, 23, 50);
+    log("ZZ9XB");
     at(20, 0, 1);
     log("ZZ9XD");
     const OperatorAids& aids = main().aids;
