@@ -69,7 +69,21 @@ const char* member_refusal(const std::string& member) {
 }
 
 bool is_readable_locator(const std::string& locator) {
-    return locator.size() == 6 && is_digit(locator[2]);
+    const std::string upper = to_upper(locator);
+    const auto in = [&upper](std::size_t at, char first, char last) {
+        return upper[at] >= first && upper[at] <= last;
+    };
+    return upper.size() == 6 && in(0, 'A', 'R') && in(1, 'A', 'R') && in(2, '0', '9') &&
+           in(3, '0', '9') && in(4, 'A', 'X') && in(5, 'A', 'X');
+}
+
+std::int64_t qso_number_value(const std::string& number) {
+    return all_digits(number) ? whole_value(number) : 0;
+}
+
+std::string next_qso_number(const std::string& shown, std::int64_t highest_logged) {
+    if (all_digits(shown) && whole_value(shown) > highest_logged) return shown;
+    return pad_serial(number_text(static_cast<double>(highest_logged + 1)));
 }
 
 }  // namespace zelora

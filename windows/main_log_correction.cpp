@@ -8,13 +8,8 @@
 namespace zelora {
 namespace {
 
-// Every list holds one line a QSO for the last QSOs of the log, oldest first: all of them, or
-// (the buffer of a header window opened after the first QSOs) only the later ones. So QSO
-// `index` of `count` stands `count - index` lines from the end; a list that began after it
-// holds no line of it.
 void replace_line(LogList& list, std::size_t index, std::size_t count, std::string line) {
-    if (list.size() + index < count) return;
-    list.replace(list.size() + index - count, std::move(line));
+    if (const auto at = line_of_qso(list, index, count)) list.replace(*at, std::move(line));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -12,7 +13,6 @@
 #include "core/entry_rules.h"
 #include "core/qso_lines.h"
 #include "core/station_profile.h"
-#include "geo/locator_math.h"
 #include "store/member_list.h"
 #include "store/partial_state_file.h"
 #include "windows/admin_screen.h"
@@ -30,12 +30,6 @@ namespace zelora {
 namespace {
 
 constexpr std::array<const char*, 3> kAdministratorCallsigns{"ZZ9AAA", "ZZ9AAB", "ZZ9AAC"};
-
-// "QSO# " of a hand-edited file may hold no number: the next QSO then follows the restored ones.
-std::string restored_qso_number(const std::string& value, std::size_t restored_qsos) {
-    if (all_digits(value)) return value;
-    return pad_serial(number_text(static_cast<double>(restored_qsos + 1)));
-}
 
 }  // namespace
 
@@ -197,8 +191,18 @@ void MainLogScreen::Command4_Click() {
     }
     qsos_.clear();
     qsos_.reserve(edi_lines.size());
-    for (const std::string& line : edi_lines) qsos_.add(qso_from_edi_line(line));
-    Text1.set(restored_qso_number(Text1.text(), qsos_.qsos().size()));
+    for (const std::string& line : edi_lines) {
+        qsos_.add(qso_from_edi_line(line));
+        highest_number_ = std::max(highest_number_, qso_number_value(qsos_.qsos().back().number));
+    }
+    restored_qsos_ = qsos_.qsos().size();
+    for (const std::string& line : readable_lines) {
+        if (const auto shown = qso_from_list_line(line))
+            highest_number_ = std::max(highest_number_, qso_number_value(shown->number));
+    }
+    // A "QSO# " line damaged by hand (letters, a NUL byte, a number already given) must not
+    // make the next QSO repeat a logged number.
+    Text1.set(next_qso_number(Text1.text(), highest_number_));
     Text12.assign(std::move(readable_lines));
     windows().get<EdiHeaderScreen>().Text1.assign(edi_lines);
     Text14.assign(std::move(edi_lines));
@@ -410,9 +414,30 @@ void MainLogScreen::Command1_Click() {
     if (AcceptQso()) SavePartialState();  // a crash or a power cut must not cost the contest
 }
 
+QsoRecord MainLogScreen::shown_qso(std::size_t index) const {
+    QsoRecord qso = qsos_.qsos()[index];
+    // Lines logged in this run are written from their records; only restored ones can differ.
+    if (index >= restored_qsos_) return qso;
+    const auto line = line_of_qso(Text12, index, qsos_.qsos().size());
+    if (!line) return qso;
+    if (std::optional<QsoRecord> shown = qso_from_list_line(Text12.lines()[*line])) {
+        shown->rst_sent = std::move(qso.rst_sent);  // not on the readable line
+        shown->qrb = std::move(qso.qrb);
+        return *shown;
+    }
+    return qso;
+}
+
 bool MainLogScreen::AcceptQso() {
     const Platform& platform = windows().platform();
     if (mid(Text3.text(), 2, 1) == ".") Text3.set("0" + Text3.text());
+    // An empty or lettered number would start the log line with blanks or letters and leave
+    // the EDI record without its serial.
+    if (!all_digits(Text1.text())) {
+        inform(platform, kQsoNumberRefusal);
+        focus(Text1);
+        return false;
+    }
     if (!is_real_date(Text2.text())) {
         inform(platform, kDateRefusal);
         focus(Text2);
@@ -459,9 +484,9 @@ bool MainLogScreen::AcceptQso() {
         HideDistanceBar();
         return false;
     }
-    // An own locator the calculator cannot read would log every QSO at 1 km.
-    if (locator_math(windows().get<BearingCalculatorScreen>().Text3.text(), locator)
-            .own_locator_failed) {
+    // A hand-edited config.txt: an own locator that is no place would give every QSO a
+    // distance from nowhere.
+    if (!is_readable_locator(windows().get<BearingCalculatorScreen>().Text3.text())) {
         inform(platform, "Locatore della stazione errato: correggere i dati della stazione");
         return false;
     }
@@ -472,7 +497,8 @@ bool MainLogScreen::AcceptQso() {
     Text12.append(qso_list_line(qso));
     Text14.append(edi_line);
     qsos_.add(qso);
-    Text1.set(number_text(text_value(Text1.text()) + 1));
+    highest_number_ = std::max(highest_number_, qso_number_value(qso.number));
+    Text1.set(next_qso_number(Text1.text(), highest_number_));
     AddToTotals(qso);
     aids.RefreshRate();
     PrepareNextQso();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -91,6 +92,9 @@ class MainLogScreen : public Window {
 
     // Each logged QSO's own fields, beside the lists.
     const QsoIndex& qsos() const { return qsos_; }
+    // QSO `index` (0-based) as the readable log shows it: a restored QSO's readable line may
+    // have been edited apart from its EDI line, and the operator goes by what the log shows.
+    QsoRecord shown_qso(std::size_t index) const;
 
     ContestTotals totals() const;
     QsoRecord entry() const;
@@ -158,6 +162,8 @@ class MainLogScreen : public Window {
     void Label51_Change();
 
     QsoIndex qsos_;
+    std::size_t restored_qsos_ = 0;    // the first QSOs of the index, taken from parziale.db
+    std::int64_t highest_number_ = 0;  // of every QSO number logged or shown in the log
     bool state_save_failing_ = false;
 };
 

@@ -393,7 +393,7 @@ TEST_F(EdiLogFlow, AnyReg1TestReaderReadsTheLogAsTyped) {
     EXPECT_EQ(file.header.size(), 36u);
     EXPECT_EQ(values.size(), 36u);  // every key once
     EXPECT_EQ(values.at("RName"), long_name);
-    EXPECT_EQ(values.at("PAdr1"), "Piazza Libert\xE0; 3[END]");
+    EXPECT_EQ(values.at("PAdr1"), "Piazza Libert\xE0 3[END]");
     EXPECT_EQ(values.at("PCall"), "ZZ9QX");
     EXPECT_EQ(values.at("CQSOs"), "2;1");
     EXPECT_EQ(file.remarks, (std::vector<std::string>{"riga uno", "riga due"}));

@@ -314,7 +314,7 @@ TEST_F(StartupFlow, HandEditedPartialStateIsTakenAsFarAsItGoes) {
     MainLogScreen& m = main();
     EXPECT_TRUE(m.Picture3.visible());  // the award at once
     EXPECT_TRUE(m.Label54.visible());
-    EXPECT_EQ(m.Text1.text(), "001");
+    EXPECT_EQ(m.Text1.text(), "002");
     EXPECT_EQ(m.Text12.lines(), std::vector<std::string>{long_line});
 
     log_qso("ZZ9XA", "JN71AA");  // worked, by the restored EDI line
