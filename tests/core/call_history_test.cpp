@@ -31,7 +31,7 @@ TEST(HistoryImport, EachLogIsReadOrRefusedWithItsSkippedLinesCounted) {
         {"history/no_records.edi", 0, 0, 0},
         {"history/empty.edi", 0, 0, 0},
         {"history/binary.edi", 0, 0, 0},
-        {"history/log.adi", 1, 5, 4},  // lower case, wrong lengths, short grid, no last <EOR>
+        {"history/log.adi", 1, 5, 5},  // lower case, wrong lengths, bad grids, no last <EOR>
         {"history/no_header.ADI", 1, 1, 1},
         {"history/empty.adi", 0, 0, 0},
         {"history/missing.edi", 0, 0, 0},
@@ -48,7 +48,7 @@ TEST(HistoryImport, EachLogIsReadOrRefusedWithItsSkippedLinesCounted) {
 TEST(HistoryImport, TheNewestQsoOfEachCallsignIsSavedAndToldInOneMessage) {
     FakePlatform fake;
     fake.dir.write(kHistoryFileName,
-                   "HB9ABC#JN47ZZ#20210612\r\n"    // the same day as the import: stays
+                   "HB9ABC#JN47XX#20210612\r\n"    // the same day as the import: stays
                    "IK2ABC/P#JN45AA#20220101\r\n"  // newer than the import: stays
                    "ZZ9XA#JN00AA#20000101\r\n"     // older: replaced
                    "ZZ9ZZZ#JN99AA#20100101\r\n");
@@ -60,10 +60,10 @@ TEST(HistoryImport, TheNewestQsoOfEachCallsignIsSavedAndToldInOneMessage) {
     EXPECT_TRUE(import_history(fake.platform(), history, files));
     EXPECT_EQ(fake.messages.shown, std::vector{critical("Importati 11 nominativi da 3 file\n"
                                                         "File non letti: missing.edi, empty.edi\n"
-                                                        "Righe scartate: 10")});
+                                                        "Righe scartate: 11")});
     const std::string expected =
         "DL1ABC#JO50AB#20210612\r\n"  // the later of two QSOs of one day
-        "HB9ABC#JN47ZZ#20210612\r\n"
+        "HB9ABC#JN47XX#20210612\r\n"
         "IK0AAA#JN61FV#20200719\r\n"
         "IK2ABC/P#JN45AA#20220101\r\n"
         "OK1ABC#JO70AA#20190505\r\n"
