@@ -46,7 +46,11 @@ void OperatorAids::RefreshRate() {
 }
 
 void OperatorAids::LoadMemberLists() {
-    members_.load(platform_);
+    UseMemberLists(MemberLists::read(platform_, false));
+}
+
+void OperatorAids::UseMemberLists(MemberLists lists) {
+    members_ = std::move(lists);
     const std::string callsign = std::move(shown_callsign_);
     shown_callsign_.clear();
     CallsignTyped(callsign);  // a member just added shows at once

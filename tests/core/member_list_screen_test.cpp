@@ -56,7 +56,7 @@ TEST_F(MemberListWindow, WithoutFilesTheFirstAdditionCreatesBothFiles) {
     EXPECT_EQ(file(kMqcFileName), "");
     EXPECT_EQ(shown(), Shown{information(kAdded)});
     EXPECT_EQ(state(), (Fields{"ZZ9XA#1\r\n", "", "1", "0", "I-QRP", "2", "N.A."}));
-    EXPECT_EQ(looked_up_member(fake.platform(), "ZZ9XA/P", ""), "I001");
+    EXPECT_EQ(MemberLists::read(fake.platform(), true).member_of("ZZ9XA/P"), "I001");
 }
 
 TEST_F(MemberListWindow, SearchMatchesWholeCallsignsAndShowsPaddedNumbers) {
