@@ -64,6 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(added == (!listed && !typed.empty() && typed != "N.A."));
     FUZZ_CHECK(text_value(count.text()) == members + (added ? 1 : 0));
     if (!added) return 0;
+    // Lists nobody edited keep their bytes: the addition only appends the new member's line.
+    const bool mqc = chosen == "MQC";
+    FUZZ_CHECK(fake.dir.read(mqc ? kMqcFileName : kIqrpFileName).starts_with(input[mqc ? 3 : 2]));
+    FUZZ_CHECK(fake.dir.read(mqc ? kIqrpFileName : kMqcFileName) == input[mqc ? 2 : 3]);
 
     // The added member is found at once and after the window is opened again.
     const std::string text = list.text();

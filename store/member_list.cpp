@@ -21,6 +21,20 @@ std::optional<std::string> listed_member_number(std::string_view list_text,
     return std::nullopt;
 }
 
+std::string member_list_text(std::string_view file_bytes) {
+    std::string text;
+    for (const std::string& line : split_lines(without_byte_order_mark(file_bytes)))
+        text += line + "\r\n";
+    return text;
+}
+
+std::string with_member_added(std::string file_bytes, const std::string& callsign,
+                              const std::string& number) {
+    if (!file_bytes.empty() && file_bytes.back() != '\r' && file_bytes.back() != '\n')
+        file_bytes += "\r\n";
+    return file_bytes + callsign + "#" + number + "\r\n";
+}
+
 MemberLists MemberLists::read(const Platform& platform, bool report_unreadable) {
     MemberLists lists;
     lists.mqc_ = read_list(platform, kMqcFileName, "M", report_unreadable);

@@ -28,6 +28,14 @@ std::optional<MemberEntry> member_entry(std::string_view line);
 std::optional<std::string> listed_member_number(std::string_view list_text,
                                                 std::string_view callsign);
 
+// The text a list box shows of a list file's bytes: each of its lines ended by CR LF.
+std::string member_list_text(std::string_view file_bytes);
+
+// A list file's bytes after the addition of `callsign` with `number`: its bytes as they were, a
+// CR LF when its last line has no line end, then the new member's line.
+std::string with_member_added(std::string file_bytes, const std::string& callsign,
+                              const std::string& number);
+
 // The member lookup of the QSO entry, over both lists as one reading of the files found them:
 // the serial box fills its result and the member hint shows it, so the two always agree.
 class MemberLists {
