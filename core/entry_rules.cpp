@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/text.h"
+#include "geo/locator_math.h"
 
 namespace zelora {
 namespace {
@@ -69,7 +70,7 @@ const char* member_refusal(const std::string& member) {
 }
 
 bool is_readable_locator(const std::string& locator) {
-    return locator.size() == 6 && is_digit(locator[2]);
+    return locator.size() == 6 && calculator_reads(locator);
 }
 
 }  // namespace zelora
