@@ -2,6 +2,7 @@
 
 #include "base/files.h"
 #include "base/text.h"
+#include "core/entry_rules.h"
 #include "core/notices.h"
 
 namespace zelora {
@@ -51,7 +52,10 @@ MemberLists::Members MemberLists::read_list(const Platform& platform, const char
         const std::optional<MemberEntry> entry = member_entry(line);
         // A later entry of the same callsign replaces an earlier one.
         if (entry && !entry->number.empty()) {
-            members[std::string(entry->callsign)] = club + pad_serial(std::string(entry->number));
+            // In the form the member box keeps (upper case, no separators), so that the hint
+            // shows exactly what the box is filled with.
+            members[std::string(entry->callsign)] =
+                to_upper(without_separators(club + pad_serial(std::string(entry->number))));
         }
     }
     return members;

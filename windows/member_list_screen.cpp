@@ -17,7 +17,6 @@ namespace {
 constexpr const char* kIqrpChoice = "I-QRP";
 constexpr const char* kMqcChoice = "MQC";
 constexpr const char* kNoCallsign = "N.A.";
-constexpr const char* kCrLf = "\r\n";
 
 // A member line is one line: "#" would split the callsign from its number, and no control
 // character (tab, line break) belongs in a callsign.

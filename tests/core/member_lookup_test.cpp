@@ -52,6 +52,7 @@ TEST(MemberLookup, HintEqualsFill) {
         {"nothing after # in I-QRP", "ZZ9XA#\r\n", "ZZ9XA#45\r\n", "ZZ9XA", "M045"},
         {"nothing before # never matches an empty call", "#5\r\n", "#6\r\n", "/P", std::nullopt},
         {"several #", "ZZ9XA#12#3\r\n", std::nullopt, "ZZ9XA", "I12#3"},
+        {"number as the member box keeps it", "ZZ9XA#a;\xFF\r\n", std::nullopt, "ZZ9XA", "IA\x9F"},
         {"empty lines", "\r\n\r\nZZ9XA#5\r\n\r\n", "\r\n", "ZZ9XA", "I005"},
         {"LF-only ends", "AB1CD#1\nZZ9XA#2\n", std::nullopt, "ZZ9XA", "I002"},
         {"CR-only ends, none at the end", std::nullopt, "AB1CD#1\rZZ9XA#22", "ZZ9XA", "M022"},
