@@ -35,6 +35,8 @@ class OperatorAids {
     void UseMemberLists(MemberLists lists);
 
   private:
+    void ShowMemberHint();
+
     static constexpr std::size_t kPartialListLength = 10;
 
     const QsoIndex& log_;
