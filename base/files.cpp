@@ -58,13 +58,17 @@ std::vector<std::string> split_lines(std::string_view text) {
     return lines;
 }
 
-bool replace_file(const std::string& path, std::string_view bytes) {
-    const std::filesystem::path target(path);
-    std::filesystem::path directory = target.parent_path();
-    if (directory.empty()) directory = ".";
+namespace {
+
+// A file's new bytes, written and flushed under a temporary name beside it: renaming it over the
+// file is all that is left to do. Nothing when they could not be written, or when the file is
+// something a file cannot replace (a directory).
+std::optional<std::string> staged(const std::string& path, std::string_view bytes) {
     // The file's permission bits go over to its replacement; a new file gets the usual ones.
     struct stat old_file {};
-    const bool replacing = ::stat(path.c_str(), &old_file) == 0 && S_ISREG(old_file.st_mode);
+    const bool exists = ::stat(path.c_str(), &old_file) == 0;
+    if (exists && S_ISDIR(old_file.st_mode)) return std::nullopt;  // no rename can replace it
+    const bool replacing = exists && S_ISREG(old_file.st_mode);
 
     // A name nobody else holds, created here and now: never a leftover of an earlier crash,
     // and never a symbolic link planted in its place.
@@ -74,9 +78,9 @@ bool replace_file(const std::string& path, std::string_view bytes) {
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temporary = path + "." + std::to_string(random()) + ".tmp";
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return false;
+        if (fd < 0 && errno != EEXIST) return std::nullopt;
     }
-    if (fd < 0) return false;
+    if (fd < 0) return std::nullopt;
 
     bool written = !replacing || ::fchmod(fd, old_file.st_mode & 07777) == 0;
     for (std::size_t done = 0; written && done < bytes.size();) {
@@ -87,16 +91,56 @@ bool replace_file(const std::string& path, std::string_view bytes) {
     }
     written = written && ::fsync(fd) == 0;
     written = ::close(fd) == 0 && written;
-    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (!written) {
         ::unlink(temporary.c_str());
-        return false;
+        return std::nullopt;
     }
-    // The rename itself lives in the directory: flushed too, so a power cut cannot undo it.
+    return temporary;
+}
+
+// The rename lives in the directory: flushed too, so a power cut cannot undo it.
+bool flush_directory_of(const std::string& path) {
+    std::filesystem::path directory = std::filesystem::path(path).parent_path();
+    if (directory.empty()) directory = ".";
     const int directory_fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (directory_fd < 0) return false;
     const bool flushed = ::fsync(directory_fd) == 0 || errno == EINVAL;  // EINVAL: not supported
     ::close(directory_fd);
     return flushed;
+}
+
+}  // namespace
+
+bool replace_file(const std::string& path, std::string_view bytes) {
+    return !replace_files({{path, bytes}});
+}
+
+std::optional<std::string> replace_files(const std::vector<FileReplacement>& files) {
+    std::vector<std::string> temporaries;
+    for (const FileReplacement& file : files) {
+        std::optional<std::string> temporary = staged(file.path, file.bytes);
+        if (!temporary) {
+            for (const std::string& written : temporaries) ::unlink(written.c_str());
+            return file.path;
+        }
+        temporaries.push_back(std::move(*temporary));
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (std::rename(temporaries[i].c_str(), files[i].path.c_str()) != 0) {
+            for (std::size_t left = i; left < files.size(); ++left)
+                ::unlink(temporaries[left].c_str());
+            return files[i].path;
+        }
+    }
+    for (const FileReplacement& file : files) {
+        if (!flush_directory_of(file.path)) return file.path;
+    }
+    return std::nullopt;
+}
+
+std::string_view without_byte_order_mark(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    return text;
 }
 
 FileLines read_lines(const std::string& path) {
@@ -106,10 +150,7 @@ FileLines read_lines(const std::string& path) {
     const std::optional<std::string> bytes = read_file(path);
     if (!bytes) return result;
     result.readable = true;
-    // Some editors open a file with the UTF-8 byte-order mark: the first key comes after it.
-    std::string_view text = *bytes;
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    result.lines = split_lines(text);
+    result.lines = split_lines(without_byte_order_mark(*bytes));
     return result;
 }
 

@@ -25,6 +25,21 @@ std::vector<std::string> split_lines(std::string_view text);
 // flushed, so a crash or a power cut leaves either the old file or the new one.
 bool replace_file(const std::string& path, std::string_view bytes);
 
+// Replaces several files together, as replace_file does one: every new file is written and
+// flushed beside its old one first, and only when all of them are written are they renamed over
+// the old ones, so a file that cannot be written (a full disk, a folder or a file in the way)
+// leaves every file as it was (only a rename failing after others, a disk error, cannot be
+// undone). The path of the file that failed; nothing when all were replaced.
+struct FileReplacement {
+    std::string path;
+    std::string_view bytes;
+};
+std::optional<std::string> replace_files(const std::vector<FileReplacement>& files);
+
+// The text without a UTF-8 byte-order mark at its start: some editors save one, and it is not
+// part of the first line.
+std::string_view without_byte_order_mark(std::string_view text);
+
 // The lines of a file that may be missing: nothing when it is missing or cannot be read, the
 // lines when it was read. A UTF-8 byte-order mark at the start is not part of the first line.
 struct FileLines {

@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "base/text.h"
+#include "geo/locator.h"
+#include "geo/locator_math.h"
 
 namespace zelora {
 namespace {
@@ -69,12 +71,7 @@ const char* member_refusal(const std::string& member) {
 }
 
 bool is_readable_locator(const std::string& locator) {
-    const std::string upper = to_upper(locator);
-    const auto in = [&upper](std::size_t at, char first, char last) {
-        return upper[at] >= first && upper[at] <= last;
-    };
-    return upper.size() == 6 && in(0, 'A', 'R') && in(1, 'A', 'R') && in(2, '0', '9') &&
-           in(3, '0', '9') && in(4, 'A', 'X') && in(5, 'A', 'X');
+    return Locator::is_valid(locator);
 }
 
 std::int64_t qso_number_value(const std::string& number) {

@@ -31,11 +31,6 @@ bool is_blank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-std::string_view without_byte_order_mark(std::string_view text) {
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    return text;
-}
-
 // One EDI QSO record; false when it gives no entry.
 bool read_edi_record(std::string_view record, HistoryBatch& batch) {
     std::string_view fields[10];

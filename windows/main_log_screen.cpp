@@ -346,7 +346,11 @@ void MainLogScreen::Text6_Change() {
 }
 
 void MainLogScreen::Text9_GotFocus() {
-    Text11.set(looked_up_member(windows().platform(), Text6.text(), Text11.text()));
+    // The lists are read anew, as another program may have changed them; the member hint then
+    // shows what this reading fills, so the two never disagree.
+    MemberLists lists = MemberLists::read(windows().platform(), true);
+    Text11.set(lists.member_of(Text6.text()).value_or(Text11.text()));
+    aids.UseMemberLists(std::move(lists));
 }
 
 void MainLogScreen::Text9_LostFocus() {

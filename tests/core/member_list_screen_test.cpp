@@ -56,7 +56,7 @@ TEST_F(MemberListWindow, WithoutFilesTheFirstAdditionCreatesBothFiles) {
     EXPECT_EQ(file(kMqcFileName), "");
     EXPECT_EQ(shown(), Shown{information(kAdded)});
     EXPECT_EQ(state(), (Fields{"ZZ9XA#1\r\n", "", "1", "0", "I-QRP", "2", "N.A."}));
-    EXPECT_EQ(looked_up_member(fake.platform(), "ZZ9XA/P", ""), "I001");
+    EXPECT_EQ(MemberLists::read(fake.platform(), true).member_of("ZZ9XA/P"), "I001");
 }
 
 TEST_F(MemberListWindow, SearchMatchesWholeCallsignsAndShowsPaddedNumbers) {
@@ -146,7 +146,7 @@ TEST_F(MemberListWindow, LoadedListsAndTheNextNumberFollowingTheListChoice) {
     EXPECT_EQ(screen().Label2.text(), "21");
     screen().Command3_Click();
     EXPECT_EQ(file(kMqcFileName), mqc + "ZZ9XA#21\r\n");
-    EXPECT_EQ(file(kIqrpFileName), iqrp);  // both files are written from their boxes
+    EXPECT_EQ(file(kIqrpFileName), iqrp_file);  // a list nobody edited keeps its bytes
     EXPECT_EQ(state(), (Fields{iqrp, mqc + "ZZ9XA#21\r\n", "3", "21", "MQC", "22", "N.A."}));
 }
 
@@ -203,6 +203,7 @@ TEST_F(MemberListWindow, AFailedWriteLosesNothingAndCanBeRepeated) {
     EXPECT_EQ(shown(), (Shown{critical(cannot + iqrp_path), critical(cannot + mqc_path)}));
     EXPECT_EQ(state(), (Fields{"A#1\r\n", "", "1", "0", "I-QRP", "2", "ZZ9XA"}));
     EXPECT_EQ(fake.dir.read(kMqcFileName + std::string("/keep")), "x");
+    EXPECT_FALSE(fake.dir.exists(kIqrpFileName));  // both lists change or neither
     EXPECT_FALSE(fake.dir.exists(kMqcFileName + std::string(".tmp")));
 
     std::filesystem::remove_all(mqc_path);
