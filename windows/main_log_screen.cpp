@@ -125,6 +125,11 @@ bool MainLogScreen::LoadStationProfile() {
     return true;
 }
 
+void start_program(WindowSet& windows) {
+    remove_temporary_files(windows.platform().program_directory);
+    windows.get<MainLogScreen>();
+}
+
 void MainLogScreen::Form_Unload() {
     state_save_failing_ = false;  // a failure when the contest is closed is always told
     SavePartialState();

@@ -161,9 +161,8 @@ class MainLogScreen : public Window {
     bool state_save_failing_ = false;
 };
 
-// Program start: the main window loads, and shows itself unless its load hid it.
-inline void start_program(WindowSet& windows) {
-    windows.get<MainLogScreen>();
-}
+// Program start: what an interrupted save left is cleared away, then the main window loads, and
+// shows itself unless its load hid it.
+void start_program(WindowSet& windows);
 
 }  // namespace zelora

@@ -11,6 +11,7 @@
 #include "base/directory_lock.h"
 #include "support/contest_session.h"
 #include "support/unprivileged.h"
+#include "windows/edi_save_screen.h"
 
 namespace zelora {
 namespace {
@@ -20,6 +21,23 @@ using testing::critical;
 using testing::information;
 using Strings = std::vector<std::string>;
 constexpr auto npos = std::string::npos;
+
+TEST(FileFailures, AReadOnlyFileIsNotReplaced) {
+    testing::as_ordinary_user([] {
+        testing::FakePlatform fake;
+        WindowSet windows(fake.platform());
+        fake.dir.write("gara.edi", "kept");
+        fs::permissions(fake.dir.file("gara.edi"),
+                        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        EdiSaveScreen& save = windows.get<EdiSaveScreen>();
+        save.Text1.set("[REG1TEST;1]\r\n");
+        save.Text2.set("gara.edi");
+        save.Command1_Click();
+        EXPECT_EQ(fake.messages.shown, std::vector{critical("Impossibile scrivere il file " +
+                                                            fake.dir.file("gara.edi"))});
+        EXPECT_EQ(fake.dir.read("gara.edi"), "kept");
+    });
+}
 
 TEST(FileFailures, NothingInTheFolderLetsASecondCopyIn) {
     testing::as_ordinary_user([] {
@@ -56,6 +74,37 @@ TEST(FileFailures, NothingInTheFolderLetsASecondCopyIn) {
         EXPECT_FALSE(lock.held_elsewhere());
         fs::permissions(dir.path(), fs::perms::owner_all);
     });
+}
+
+TEST(FileFailures, TheLongestNameTheSystemTakesSaves) {
+    testing::FakePlatform fake;
+    WindowSet windows(fake.platform());
+    EdiSaveScreen& save = windows.get<EdiSaveScreen>();
+    const std::string name = std::string(251, 'a') + ".edi";  // 255 bytes
+    save.Text1.set("[REG1TEST;1]\r\n");
+    save.Text2.set(name);
+    save.Command1_Click();
+    EXPECT_EQ(fake.messages.texts(),
+              Strings{"Il Log del Contest e' stato salvato in " + fake.dir.file(name)});
+    EXPECT_EQ(fake.dir.read(name), "[REG1TEST;1]\r\n");
+}
+
+TEST(FileFailures, WhatAnInterruptedSaveLeftIsRemovedAtStart) {
+    // Only the program's own temporary names, as plain files, go.
+    const std::pair<const char*, bool> names[] = {
+        {".zelora-0123abcd.tmp", true},  {".zelora-89abcdef.tmp", true},
+        {".zelora-0123ABCD.tmp", false}, {".zelora-0123abc.tmp", false},
+        {"zelora-0123abcd.tmp", false},  {".zelora-0123abcd.tmp.edi", false},
+        {"parziale.db.1234.tmp", false}, {".zelora-0123abcg.tmp", false},
+    };
+    testing::FakePlatform fake;
+    fake.dir.write("config.txt", testing::kStationConfig);
+    for (const auto& [name, removed] : names) fake.dir.write(name, "x");
+    fake.dir.block(".zelora-00000000.tmp");  // not a file: not ours
+    WindowSet windows(fake.platform());
+    start_program(windows);
+    for (const auto& [name, removed] : names) EXPECT_EQ(fake.dir.exists(name), !removed) << name;
+    EXPECT_TRUE(fake.dir.exists(".zelora-00000000.tmp/keep"));
 }
 
 }  // namespace
