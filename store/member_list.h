@@ -6,11 +6,9 @@
 #include <string_view>
 
 #include "base/platform.h"
+#include "core/program_files.h"
 
 namespace zelora {
-
-inline constexpr const char* kIqrpFileName = "iqrp.txt";
-inline constexpr const char* kMqcFileName = "mqc.txt";
 
 // One member line: the callsign before the first "#", the number everything after it.
 struct MemberEntry {

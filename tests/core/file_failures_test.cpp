@@ -76,6 +76,27 @@ TEST(FileFailures, NothingInTheFolderLetsASecondCopyIn) {
     });
 }
 
+TEST(FileFailures, TheProgramsOwnFilesAreNeverALogsName) {
+    testing::FakePlatform fake;
+    Platform platform = fake.platform();
+    platform.executable_name = "zelora";
+    WindowSet windows(platform);
+    EdiSaveScreen& save = windows.get<EdiSaveScreen>();
+    for (const char* name : {"config.txt", "parziale.db", "iqrp.txt", "mqc.txt", "zelora.lock",
+                             "zelora_qrp_statistiche.txt", "radio.txt", "storico.txt", "zelora",
+                             "Config.TXT", "ZELORA"}) {
+        SCOPED_TRACE(name);
+        fake.dir.write(name, "mine");
+        fake.messages.shown.clear();
+        save.Text1.set("[REG1TEST;1]\r\n");
+        save.Text2.set(name);
+        save.Command1_Click();
+        EXPECT_EQ(fake.messages.shown,
+                  std::vector{information(std::string("Nome del file non valido: ") + name)});
+        EXPECT_EQ(fake.dir.read(name), "mine");
+    }
+}
+
 TEST(FileFailures, TheLongestNameTheSystemTakesSaves) {
     testing::FakePlatform fake;
     WindowSet windows(fake.platform());
