@@ -12,6 +12,7 @@
 #include "support/contest_session.h"
 #include "support/unprivileged.h"
 #include "windows/edi_save_screen.h"
+#include "windows/start_screen.h"
 
 namespace zelora {
 namespace {
@@ -21,6 +22,71 @@ using testing::critical;
 using testing::information;
 using Strings = std::vector<std::string>;
 constexpr auto npos = std::string::npos;
+
+TEST(FileFailures, UnsavedQsosStayInTheWindowUntilTheFolderTakesThem) {
+    testing::ContestSession s;
+    MainLogScreen& m = s.main();
+    testing::RecordingMessages& messages = s.fake.messages;
+    const std::string path = s.fake.dir.file("parziale.db");
+    const auto fail_saves = [&] {
+        fs::remove_all(path);
+        s.fake.dir.block("parziale.db");
+    };
+    testing::log_qso(m, "ZZ9AAA", "001", "JN61FV");
+    fail_saves();
+    testing::log_qso(m, "ZZ9BBB", "001", "JN61FV");
+    testing::log_qso(m, "ZZ9CCC", "001", "JN61FV");
+    m.RetrySave();
+    const testing::ShownMessage failure = critical("Impossibile scrivere il file " + path);
+    EXPECT_EQ(messages.shown, std::vector{failure});  // told once, then shown in the window
+    EXPECT_TRUE(m.Label55.visible());
+    EXPECT_EQ(m.Label55.text(), "parziale.db NON salvato");
+
+    // "Esci" (and the close box) and Back to start ask; "No", the default, keeps everything.
+    m.Command3_Click();
+    m.Command10_Click();
+    const std::string question = "Gli ultimi QSO non sono salvati nel file " + path +
+                                 ": chiudendo ora andranno persi. Chiudere comunque?";
+    EXPECT_EQ(messages.asked, (Strings{question, question}));
+    EXPECT_FALSE(s.windows.is_open(WindowId::start));
+    EXPECT_EQ(m.Text12.size(), 3u);
+
+    fs::remove_all(path);  // the folder takes files again: the next retry saves everything
+    m.RetrySave();
+    EXPECT_FALSE(m.Label55.visible());
+    EXPECT_NE(s.fake.dir.read("parziale.db").find("CONTEST_QSO 3\r\nCONTEST_QRB 1050\r\n"), npos);
+
+    fail_saves();
+    testing::log_qso(m, "ZZ9DDD", "001", "JN61FV");
+    messages.answer = true;  // "Si": the operator lets this contest go
+    m.Command10_Click();
+    EXPECT_EQ(messages.shown, (std::vector{failure, failure}));
+    EXPECT_EQ(messages.asked.size(), 3u);
+    EXPECT_TRUE(s.windows.find(WindowId::start)->visible());
+    EXPECT_FALSE(s.windows.is_open(WindowId::main_log));
+}
+
+TEST(FileFailures, AnUnreadableContestIsKeptAsideAndNeverReplaced) {
+    testing::as_ordinary_user([] {
+        const std::string contest = "QSO# 004\r\nCONTEST_QSO 3\r\n";
+        testing::ContestSession s(testing::kStationConfig, {{"parziale.db", contest}});
+        const std::string path = s.fake.dir.file("parziale.db");
+        const std::string aside = s.fake.dir.file("parziale-illeggibile.db");
+        fs::permissions(path, fs::perms::none);
+        s.windows.get<StartScreen>().Command1_Click();  // "Continua Contest"
+        testing::log_qso(s.main(), "ZZ9AAA", "001", "JN61FV");
+        testing::log_qso(s.main(), "ZZ9BBB", "001", "JN61FV");
+        EXPECT_EQ(s.fake.messages.texts(), (Strings{"Impossibile leggere il file " + path,
+                                                    "Impossibile leggere il file " + path +
+                                                        ": e' stato conservato come " + aside}));
+        EXPECT_NE(s.fake.dir.read("parziale.db").find("CONTEST_QSO 2\r\n"), npos);
+        // A new file as any other, not the unreadable one's mode.
+        EXPECT_EQ(fs::status(path).permissions(),
+                  fs::status(s.fake.dir.file("config.txt")).permissions());
+        fs::permissions(aside, fs::perms::owner_read);
+        EXPECT_EQ(s.fake.dir.read("parziale-illeggibile.db"), contest);
+    });
+}
 
 TEST(FileFailures, AReadOnlyFileIsNotReplaced) {
     testing::as_ordinary_user([] {
