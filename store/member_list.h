@@ -7,11 +7,9 @@
 #include <unordered_map>
 
 #include "base/platform.h"
+#include "core/program_files.h"
 
 namespace zelora {
-
-inline constexpr const char* kIqrpFileName = "iqrp.txt";
-inline constexpr const char* kMqcFileName = "mqc.txt";
 
 // One member line: the callsign before the first "#", the number everything after it.
 struct MemberEntry {

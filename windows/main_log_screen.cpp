@@ -119,23 +119,54 @@ bool MainLogScreen::LoadStationProfile() {
     return true;
 }
 
+void start_program(WindowSet& windows) {
+    remove_temporary_files(windows.platform().program_directory);
+    windows.get<MainLogScreen>();
+}
+
 void MainLogScreen::Form_Unload() {
-    state_save_failing_ = false;  // a failure when the contest is closed is always told
     SavePartialState();
 }
 
-void MainLogScreen::SavePartialState() {
+bool MainLogScreen::SavePartialState() {
     // A restored log may hold EDI lines without readable ones: its corrections are saved too.
-    if (Text12.empty() && Text14.empty()) return;
+    if (Text12.empty() && Text14.empty()) return true;
     const Platform& platform = windows().platform();
     const std::string path = path_in(platform.program_directory, kPartialStateFileName);
-    if (replace_file(path, partial_state_text(Text1.text(), totals(), Text12, Text14))) {
-        state_save_failing_ = false;
-        return;
+    if (KeepUnreadableContest(path) &&
+        replace_file(path, partial_state_text(Text1.text(), totals(), Text12, Text14))) {
+        Label55.set_visible(false);
+        return true;
     }
-    // Told once while the failure lasts, not on every QSO.
-    if (!state_save_failing_) report_write_error(platform, path);
-    state_save_failing_ = true;
+    // Told once while the failure lasts, not on every QSO: the label goes on saying it.
+    if (!Label55.visible()) report_write_error(platform, path);
+    Label55.set_visible(true);
+    return false;
+}
+
+// A contest that cannot be read may still be all the operator has of it: moved aside under a
+// name of its own, never written over, and the new file gets the usual permissions.
+bool MainLogScreen::KeepUnreadableContest(const std::string& path) {
+    if (!unreadable_file(path)) return true;
+    const Platform& platform = windows().platform();
+    const std::optional<std::string> aside = move_aside(path, "parziale-illeggibile", ".db");
+    if (!aside) return false;
+    alert(platform, "Impossibile leggere il file " + platform.shown_path(path) +
+                        ": e' stato conservato come " + platform.shown_path(*aside));
+    return true;
+}
+
+void MainLogScreen::RetrySave() {
+    if (Label55.visible()) SavePartialState();
+}
+
+bool MainLogScreen::MayEndContest() {
+    if (!Label55.visible() || SavePartialState()) return true;
+    const Platform& platform = windows().platform();
+    return ask(platform,
+               "Gli ultimi QSO non sono salvati nel file " +
+                   platform.shown_path(path_in(platform.program_directory, kPartialStateFileName)) +
+                   ": chiudendo ora andranno persi. Chiudere comunque?");
 }
 
 void MainLogScreen::Command4_Click() {
@@ -210,6 +241,7 @@ void MainLogScreen::Command4_Click() {
 }
 
 void MainLogScreen::Command3_Click() {
+    if (!MayEndContest()) return;
     WindowSet& set = windows();
     for (WindowId id :
          {WindowId::bearing_calculator, WindowId::edi_header, WindowId::station, WindowId::edi_save,
@@ -221,6 +253,7 @@ void MainLogScreen::Command3_Click() {
 }
 
 void MainLogScreen::Command10_Click() {
+    if (!MayEndContest()) return;
     WindowSet& set = windows();
     set.get<StartScreen>().set_visible(true);
     // Nothing of this contest may carry over into the one the start dialog begins. The

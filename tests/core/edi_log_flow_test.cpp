@@ -319,7 +319,10 @@ TEST_F(EdiLogFlow, EsportaAdifWritesTheLogUnderTheCallsignsName) {
          "ZZ9QX_P.adi"},
         {"/", information(bad + "/.adi"), ""},
         {"ZZ9\\QX", information(bad + "ZZ9\\QX.adi"), ""},
-        {"", information(bad + ".adi"), ""},
+        {"",
+         information("Inserire il Nominativo nella finestra \"Compilazione Log formato EDI\": "
+                     "il file ADIF prende il suo nome"),
+         ""},
         {"ZZ9QY", critical("Impossibile scrivere il file " + fake.dir.file("ZZ9QY.adi")), ""},
     };
     for (const auto& [callsign, message, file] : rows) {
