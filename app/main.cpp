@@ -1,9 +1,11 @@
-// The Zelora QRP contest logger: the real clock, Qt message boxes and the windows.
+// The Zelora QRP contest logger: the real clock, Qt message boxes, the radio and the rotator
+// through Hamlib, and the windows.
 
 #include <QApplication>
 
 #include "base/directory_lock.h"
 #include "core/notices.h"
+#include "hamlib/hamlib_devices.h"
 #include "ui/qt_platform.h"
 #include "ui/window_views.h"
 #include "windows/main_log_screen.h"
@@ -15,7 +17,13 @@ int main(int argc, char** argv) {
 
     zelora::ui::SystemClock clock;
     zelora::ui::QtMessageBoxes messages;
-    const zelora::Platform platform = zelora::ui::program_platform(clock, messages);
+    // Their workers start only when radio.txt chooses a device; they outlive the windows, and
+    // going they end promptly even in the middle of a call.
+    const auto radio = zelora::make_hamlib_radio();
+    const auto rotator = zelora::make_hamlib_rotator();
+    zelora::Platform platform = zelora::ui::program_platform(clock, messages);
+    platform.radio = radio.get();
+    platform.rotator = rotator.get();
     // Held until the program ends; the system lets it go however the program ends.
     const zelora::DirectoryLock lock(platform.program_directory);
     if (lock.held_elsewhere()) {

@@ -7,6 +7,9 @@
 
 namespace zelora {
 
+class Radio;
+class Rotator;
+
 struct DateTime {
     int year = 2000;  // four digits
     int month = 1;
@@ -45,6 +48,10 @@ struct Platform {
     // The same directory as Windows-1252 text for messages; characters the code page cannot
     // hold show as "?". Empty: the bytes above are shown as they are.
     std::string program_directory_text = {};
+    // The station's radio and rotator (base/station_devices.h); none: the program runs without
+    // them, as it does when radio.txt chooses none.
+    Radio* radio = nullptr;
+    Rotator* rotator = nullptr;
     // A file name as the system spells it, from its Windows-1252 text, and back. Empty: the
     // bytes are the same.
     std::function<std::string(const std::string&)> encode_name = {};

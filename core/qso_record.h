@@ -18,6 +18,8 @@ struct QsoRecord {
     std::string locator;          // Text10
     std::string member;           // Text11, "", "I003", "M123"
     std::string qrb;              // Label13, " 523" or "1"
+    // The radio's frequency when the QSO was logged, MHz: "144.300"; empty when not known.
+    std::string radio_frequency = {};
 
     bool operator==(const QsoRecord&) const = default;
 };

@@ -137,6 +137,14 @@ std::string adif_power(std::string power) {
     return power;
 }
 
+// The radio's frequency of a QSO in MHz, when it lies in ADIF's 2 m band (144-148 MHz) as the
+// record's BAND says; else the band's start, as a log without a radio has it.
+std::string adif_frequency(const std::string& radio_frequency) {
+    const bool decimal = radio_frequency.find_first_not_of("0123456789.") == std::string::npos;
+    const double mhz = text_value(radio_frequency);
+    return decimal && mhz >= 144 && mhz <= 148 ? radio_frequency : "144";
+}
+
 // "<NAME:length>data " (nothing for empty data).
 void add_field(std::string& out, std::string_view name, std::string_view data) {
     if (data.empty()) return;
@@ -170,7 +178,7 @@ std::string adif_log(const std::vector<QsoRecord>& qsos, const AdifStation& stat
         add_field(out, "QSO_DATE", adif_date(qso.date));
         add_field(out, "TIME_ON", adif_time(qso.time));
         add_field(out, "BAND", "2m");
-        add_field(out, "FREQ", "144");
+        add_field(out, "FREQ", adif_frequency(qso.radio_frequency));
         add_field(out, "MODE", qso.mode == "SSB" || qso.mode == "CW" ? qso.mode : "");
         add_field(out, "RST_SENT", qso.rst_sent);
         add_field(out, "RST_RCVD", qso.rst_received);

@@ -136,3 +136,31 @@ keys "$main" alt+a
 click_from_corner "Zelora VHF qrp - Amministrazione" 30 60
 lists="Gestione Database IQRP - MQC"
 shot "$lists" member_lists
+
+# A radio and a rotator: Hamlib's dummy daemons, reached as on another computer through
+# "NET rigctl" and "NET rotctl". A locator typed, Alt+P, and the rotator's needle reaches the QTF
+# (the dummy rotator turns 6 degrees a second).
+stop_program
+mkdir "$work/station"
+cp build-shots/zelora docs/shots-data/* "$work/station/"
+radio_port=45321 rotator_port=45331
+rigctld -m 1 -T 127.0.0.1 -t $radio_port >/dev/null 2>&1 &
+pids=("$!" "${pids[@]}")
+rotctld -m 1 -T 127.0.0.1 -t $rotator_port >/dev/null 2>&1 &
+pids=("$!" "${pids[@]}")
+sleep 1
+rigctl -m 2 -r 127.0.0.1:$radio_port F 144300000 M USB 2400
+printf 'Radio = 2\r\nPorta radio = 127.0.0.1:%s\r\nVelocita radio = 0\r\nRotore = 2\r\nPorta rotore = 127.0.0.1:%s\r\nVelocita rotore = 0\r\n' \
+    $radio_port $rotator_port >"$work/station/radio.txt"
+start_program "$work/station"
+keys "$start" Return
+type_text "$main" ZZ9NEW
+keys "$main" Tab Tab Tab
+type_text "$main" 012
+keys "$main" Tab
+type_text "$main" JN65CA
+keys "$main" alt+p
+sleep 12
+shot "$main" station_control
+keys "$main" alt+r
+shot "Zelora qrp Test - Radio e rotore" radio_rotor

@@ -17,6 +17,7 @@ const QColor kDial(236, 240, 245);
 const QColor kInk(45, 52, 64);
 const QColor kFaint(130, 138, 150);
 const QColor kNeedle(205, 40, 40);
+const QColor kRotatorNeedle(30, 110, 210);
 
 QPointF twips_to_pixels(float x, float y) {
     return {x / kTwipsPerPixel, y / kTwipsPerPixel};
@@ -42,6 +43,11 @@ CompassPicture::CompassPicture(QWidget* parent) : QWidget(parent) {
 
 void CompassPicture::setNeedle(const zelora::TwipLine& needle) {
     needle_ = needle;
+    update();
+}
+
+void CompassPicture::setRotatorNeedle(const zelora::TwipLine& needle) {
+    rotator_needle_ = needle;
     update();
 }
 
@@ -79,6 +85,12 @@ void CompassPicture::paintEvent(QPaintEvent*) {
         draw_centred(painter, on_rose(degrees, kLabelRadius), QString::fromLatin1(letter));
     }
 
+    // Wider, under the QTF's needle: on target it shows as a border of the other colour.
+    if (rotator_needle_.visible) {
+        painter.setPen(QPen(kRotatorNeedle, 4.5, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(twips_to_pixels(rotator_needle_.x1, rotator_needle_.y1),
+                         twips_to_pixels(rotator_needle_.x2, rotator_needle_.y2));
+    }
     if (!needle_.visible) return;
     painter.setPen(QPen(kNeedle, 2.2, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(twips_to_pixels(needle_.x1, needle_.y1),

@@ -22,6 +22,7 @@
 #include "ui/fonts.h"
 #include "ui/km_scale_picture.h"
 #include "ui/pictures.h"
+#include "ui/station_control_bar.h"
 #include "ui/text_codec.h"
 
 namespace zelora::ui {
@@ -49,6 +50,7 @@ QToolButton* picture_button(const QIcon& icon, const QString& tooltip, const cha
 
 MainLogWindow::MainLogWindow(MainLogScreen& screen) : WindowView(screen), screen_(screen) {
     setWindowTitle(QStringLiteral("Zelora VHF qrp - ZZ9QX Sez. di Dorvasca - ver 1.00"));
+    station_ = new StationControlBar(*this, screen.station);
 
     log_ = new QPlainTextEdit;
     log_->setObjectName("Text12");
@@ -101,6 +103,7 @@ MainLogWindow::MainLogWindow(MainLogScreen& screen) : WindowView(screen), screen
     layout->addWidget(make_heading());
     layout->addWidget(entry_row);
     layout->addLayout(middle, 1);
+    layout->addWidget(station_->status_line());
 
     screen.on_scroll_log = [this] { scroll_log_to_end(); };
     screen.on_pointing_changed = [this] { show_pointing(); };
@@ -236,6 +239,7 @@ QWidget* MainLogWindow::make_entry_row() {
         distance->addWidget(value_label(*control, name, nullptr));
     distance->addStretch();
     grid->addLayout(distance, 2, 5, 1, column - 4);
+    grid->addWidget(station_->frequency_label(), 2, 3, 1, 2);
     return row;
 }
 
@@ -332,6 +336,7 @@ QWidget* MainLogWindow::make_pointing() {
     scale_->setObjectName("Picture2");
     layout->addWidget(compass_);
     layout->addWidget(scale_, 0, Qt::AlignVCenter);
+    layout->addWidget(station_->pointing_buttons(compass_));
     return frame;
 }
 
@@ -376,6 +381,7 @@ QWidget* MainLogWindow::make_buttons() {
     grid->addWidget(statistics, 1, 2);
     grid->addWidget(administration, 2, 0, 1, 2);
     grid->addWidget(leave, 2, 2);
+    grid->addWidget(station_->devices_button(), 3, 0, 1, 2);
     return buttons;
 }
 

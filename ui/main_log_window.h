@@ -15,6 +15,7 @@ namespace zelora::ui {
 
 class CompassPicture;
 class KmScalePicture;
+class StationControlBar;
 
 // The main logging window: heading, entry row, readable log, the frames "Stazione",
 // "Contest" and "Puntamento", and the buttons.
@@ -63,6 +64,7 @@ class MainLogWindow : public WindowView {
     QPlainTextEdit* log_ = nullptr;
     CompassPicture* compass_ = nullptr;
     KmScalePicture* scale_ = nullptr;
+    StationControlBar* station_ = nullptr;  // the radio's and the rotator's parts
     std::vector<QWidget*> tab_order_;  // the entry boxes in the order Tab visits them, then "OK"
 };
 

@@ -80,6 +80,8 @@ Platform program_platform(Clock& clock, MessageBoxes& messages) {
             messages,
             executable_directory(),
             executable_directory_text(),
+            nullptr,
+            nullptr,
             encoded_file_name,
             decoded_file_name,
             QFile::encodeName(QFileInfo(QCoreApplication::applicationFilePath()).fileName())

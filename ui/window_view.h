@@ -43,7 +43,7 @@ class WindowView : public QWidget {
     // Opens where an earlier view of the same window was left.
     void open_at(const QByteArray& geometry);
 
-  protected:
+    // Bindings, public for the parts of a window that helpers build (the station control bar).
     void bind(QLineEdit* edit, Control& control);
     void bind(QLabel* label, Control& control);
     void bind(QPlainTextEdit* edit, Control& control);
@@ -56,18 +56,19 @@ class WindowView : public QWidget {
     // Runs `show` now and on every change of the control (one view per control).
     void watch(Control& control, std::function<void()> show);
 
+    bool attached() const { return window_ != nullptr; }
+    // Runs `action` unless the logic has discarded the window.
+    void when_attached(const std::function<void()>& action) const {
+        if (window_) action();
+    }
+
+  protected:
     // The window's close box: each window says what it means.
     virtual void close_box() = 0;
 
     void closeEvent(QCloseEvent* event) override;
     // Return on a focused button presses it, as Space does.
     void keyPressEvent(QKeyEvent* event) override;
-
-    bool attached() const { return window_ != nullptr; }
-    // Runs `action` unless the logic has discarded the window.
-    void when_attached(const std::function<void()>& action) const {
-        if (window_) action();
-    }
 
   private:
     void follow_window();

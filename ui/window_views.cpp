@@ -5,6 +5,7 @@
 #include "ui/admin_window.h"
 #include "ui/award_window.h"
 #include "ui/bearing_calculator_window.h"
+#include "ui/device_window.h"
 #include "ui/edi_header_window.h"
 #include "ui/edi_save_window.h"
 #include "ui/main_log_window.h"
@@ -44,6 +45,8 @@ WindowView* make_view(WindowId id, Window& window) {
             return new ReportWindow(static_cast<ReportScreen&>(window));
         case WindowId::bearing_calculator:
             return new BearingCalculatorWindow(static_cast<BearingCalculatorScreen&>(window));
+        case WindowId::devices:
+            return new DeviceWindow(static_cast<DeviceScreen&>(window));
         default:
             return nullptr;
     }

@@ -60,8 +60,9 @@ ContestTotals MainLogScreen::totals() const {
 }
 
 QsoRecord MainLogScreen::entry() const {
-    return {Text1.text(), Text2.text(), Text3.text(), Text4.text(),  Text5.text(),  Text6.text(),
-            Text7.text(), Text8.text(), Text9.text(), Text10.text(), Text11.text(), Label13.text()};
+    return {Text1.text(),  Text2.text(),   Text3.text(),           Text4.text(), Text5.text(),
+            Text6.text(),  Text7.text(),   Text8.text(),           Text9.text(), Text10.text(),
+            Text11.text(), Label13.text(), station.qso_frequency()};
 }
 
 bool MainLogScreen::online() const {
@@ -88,6 +89,7 @@ void MainLogScreen::Form_Load() {
         set_visible(false);
     }
     aids.LoadMemberLists();
+    station.Load();
     focus(Text6);  // ready for the first callsign
 }
 
@@ -246,7 +248,7 @@ void MainLogScreen::Command3_Click() {
     for (WindowId id :
          {WindowId::bearing_calculator, WindowId::edi_header, WindowId::station, WindowId::edi_save,
           WindowId::start, WindowId::qso_edit, WindowId::statistics, WindowId::report,
-          WindowId::award, WindowId::admin, WindowId::member_lists}) {
+          WindowId::award, WindowId::admin, WindowId::member_lists, WindowId::devices}) {
         set.close(id);
     }
     set.close(WindowId::main_log);

@@ -14,6 +14,7 @@
 #include "core/qso_record.h"
 #include "geo/pointing.h"
 #include "windows/operator_aids.h"
+#include "windows/station_control.h"
 #include "windows/window_id.h"
 
 namespace zelora {
@@ -91,6 +92,8 @@ class MainLogScreen : public Window {
 
     // Duplicate mark, partial check, member hint and QSO rate.
     OperatorAids aids{qsos_, windows().platform()};
+    // The radio and the rotator: status line, mode and frequency, "Punta" and "Ferma".
+    StationControl station{*this, windows()};
 
     // Each logged QSO's own fields, beside the lists.
     const QsoIndex& qsos() const { return qsos_; }
@@ -142,6 +145,7 @@ class MainLogScreen : public Window {
     std::function<void()> on_scroll_log;
 
   private:
+    friend class StationControl;
     bool online() const;
     bool LoadStationProfile();
     void FillDateAndTime(const DateTime& when);

@@ -18,6 +18,7 @@ enum class WindowId : std::size_t {
     admin,               // Form10
     member_lists,        // Form11
     bearing_calculator,  // Form22222
+    devices,             // "Radio e rotore"
     count
 };
 

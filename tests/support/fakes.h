@@ -10,6 +10,7 @@
 
 #include "base/control.h"
 #include "base/platform.h"
+#include "base/station_devices.h"
 
 namespace zelora::testing {
 
@@ -97,13 +98,46 @@ class TempDir {
     std::filesystem::path path_;
 };
 
+// A radio and a rotator whose state the test sets; what the program asks of them is kept.
+class FakeRadio : public Radio {
+  public:
+    RadioState now;
+    std::vector<DeviceSettings> used;
+
+    const std::vector<DeviceModel>& models() const override { return models_; }
+    void use(const DeviceSettings& settings) override { used.push_back(settings); }
+    RadioState state() const override { return now; }
+
+  private:
+    std::vector<DeviceModel> models_{{2, "Hamlib", "NET rigctl"}, {3085, "Icom", "IC-705"}};
+};
+
+class FakeRotator : public Rotator {
+  public:
+    RotatorState now;
+    std::vector<DeviceSettings> used;
+    std::vector<double> turns;  // the headings asked for
+    int stops = 0;
+
+    const std::vector<DeviceModel>& models() const override { return models_; }
+    void use(const DeviceSettings& settings) override { used.push_back(settings); }
+    RotatorState state() const override { return now; }
+    void turn_to(double heading) override { turns.push_back(heading); }
+    void stop() override { ++stops; }
+
+  private:
+    std::vector<DeviceModel> models_{{2, "Hamlib", "NET rotctl"}, {601, "Yaesu", "GS-232A"}};
+};
+
 // A platform over the fakes and a temporary program directory.
 struct FakePlatform {
     FakeClock clock;
     RecordingMessages messages;
     TempDir dir;
+    FakeRadio radio;
+    FakeRotator rotator;
 
-    Platform platform() { return Platform{clock, messages, dir.path()}; }
+    Platform platform() { return Platform{clock, messages, dir.path(), {}, &radio, &rotator}; }
 };
 
 // The texts of the boxes, in order.

@@ -15,8 +15,8 @@ class FileNamesTest : public QObject {
         zelora::testing::FakeClock clock;
         zelora::testing::RecordingMessages messages;
         zelora::testing::TempDir dir;
-        zelora::WindowSet windows({clock, messages, dir.path(), "", zelora::ui::encoded_file_name,
-                                   zelora::ui::decoded_file_name});
+        zelora::WindowSet windows({clock, messages, dir.path(), "", nullptr, nullptr,
+                                   zelora::ui::encoded_file_name, zelora::ui::decoded_file_name});
         zelora::EdiSaveScreen& save = windows.get<zelora::EdiSaveScreen>();
         save.Text1.set("[REG1TEST;1]\r\n");
         save.Text2.set("gara-\xE8.edi");  // Windows-1252, as the box holds it

@@ -191,7 +191,9 @@ class KeyboardTest : public QObject {
         }
         captions.sort();
         QCOMPARE(captions,
-                 QString("Amministrazione|Crea LOG|Esci|Modifica QSO|OK|STAT").split('|'));
+                 QString("Amministrazione|Crea LOG|Esci|Ferma|Modifica QSO|OK|Punta|Radio e "
+                         "rotore|STAT")
+                     .split('|'));
 
         // Alt+L is the mode picture button.
         QLineEdit* callsign = program.box("Text6");
