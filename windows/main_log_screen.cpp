@@ -263,6 +263,10 @@ void MainLogScreen::Command7_Click() {
         Text15.set("0");
         Label46.set("on-line");
         Command9.set_visible(false);
+        // Back on the clock at once: boxes left empty or typed would take the next callsign
+        // into the time box, or log the next QSO at a typed time.
+        ClockRefresh();
+        focus(Text6);
     }
 }
 
