@@ -124,6 +124,7 @@ StatisticsWindow::StatisticsWindow(StatisticsScreen& screen) : WindowView(screen
     }
     on_click(report, [this] { screen_.Command2_Click(); });
     on_click(leave, [this] { screen_.Command1_Click(); });
+    escape_button(leave);
 }
 
 }  // namespace zelora::ui

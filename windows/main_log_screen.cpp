@@ -232,24 +232,24 @@ void MainLogScreen::Command10_Click() {
 }
 
 void MainLogScreen::Command2_Click() {
-    windows().get<EdiHeaderScreen>().set_visible(true);
+    windows().get<EdiHeaderScreen>().bring_to_front();
 }
 
 void MainLogScreen::Command5_Click() {
-    windows().get<QsoEditScreen>().set_visible(true);
+    windows().get<QsoEditScreen>().bring_to_front();
 }
 
 // Computed when the window is created: while it is open its results are only shown again.
 void MainLogScreen::Command6_Click() {
-    windows().get<StatisticsScreen>().set_visible(true);
+    windows().get<StatisticsScreen>().bring_to_front();
 }
 
 void MainLogScreen::Command11_Click() {
-    windows().get<AdminScreen>().set_visible(true);
+    windows().get<AdminScreen>().bring_to_front();
 }
 
 void MainLogScreen::Picture3_Click() {
-    if (Picture3.visible()) windows().get<AwardScreen>().set_visible(true);
+    if (Picture3.visible()) windows().get<AwardScreen>().bring_to_front();
 }
 
 // --- Modes and clock ------------------------------------------------------------------------
