@@ -53,6 +53,13 @@ class LogBox : public QPlainTextEdit {
     }
 };
 
+// A box of the entry row: it asks for no more width than its widest value needs, so that the
+// window opens no wider than the log; extra width is shared out all the same.
+class EntryBox : public QLineEdit {
+  public:
+    QSize sizeHint() const override { return {minimumWidth(), QLineEdit::sizeHint().height()}; }
+};
+
 // A button with a picture and no caption: its Alt access key is told in its tooltip.
 QToolButton* picture_button(const QIcon& icon, const QString& tooltip, const char* name,
                             Qt::Key access_key) {
@@ -179,7 +186,7 @@ QWidget* MainLogWindow::make_heading() {
 }
 
 QLineEdit* MainLogWindow::entry_box(Control& control, const char* name, const char* widest) {
-    auto* box = new QLineEdit;
+    auto* box = new EntryBox;
     box->setObjectName(name);
     if (std::string_view(name) == "Text1") {  // the QSO number stands out
         QFont bold = box->font();
