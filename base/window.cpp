@@ -8,6 +8,11 @@ void Window::set_visible(bool visible) {
     update_view();
 }
 
+void Window::bring_to_front() {
+    set_visible(true);
+    if (on_view_front) on_view_front();
+}
+
 void Window::focus(Control& control) {
     if (focused_ == &control) return;
     leave_focus();

@@ -25,6 +25,9 @@ class Window {
 
     bool visible() const { return visible_; }
     void set_visible(bool visible);
+    // Shows the window in front of the others, with the focus, also when it was already shown:
+    // a button that opens a window hidden behind another one must not seem dead.
+    void bring_to_front();
 
     // Moves the focus, running the lost-focus reaction of the control that had it and the
     // got-focus reaction of `control`, as a click into a box would.
@@ -37,6 +40,8 @@ class Window {
 
     // Tells the view of visibility and focus changes.
     std::function<void()> on_view_update;
+    // Asks the view to put the window in front and give it the focus.
+    std::function<void()> on_view_front;
 
   protected:
     WindowSet& windows() const { return windows_; }

@@ -19,18 +19,32 @@ while [ -e /tmp/.X$display-lock ] || [ -e /tmp/.X11-unix/X$display ]; do display
 export DISPLAY=:$display QT_QPA_PLATFORM=xcb
 work=$(mktemp -d)
 pids=()
+desktop=()
 cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}" "${desktop[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
-Xvfb "$DISPLAY" -screen 0 1280x900x24 -nolisten tcp &
-pids+=($!)
-for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.2; done
-openbox &
-pids+=($!)
-sleep 1
+
+# A screen of `size` (e.g. 1024x600) with its window manager.
+start_desktop() {
+    Xvfb "$DISPLAY" -screen 0 "${1}x24" -nolisten tcp &
+    desktop=($!)
+    for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.2; done
+    openbox &
+    desktop+=($!)
+    sleep 1
+}
+
+stop_desktop() {
+    kill "${desktop[@]}" 2>/dev/null || true
+    wait "${desktop[@]}" 2>/dev/null || true
+    desktop=()
+    for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$display ] || break; sleep 0.2; done
+}
+
+start_desktop 1280x900
 
 # The visible window with exactly this title, waited for (up to 20 s). A search can fail while
 # windows come and go: it is tried again.
@@ -51,6 +65,15 @@ shot() {
     id=$(window "$1")
     sleep 0.7  # let it paint
     import -frame -window "$id" "$work/shot.png"
+    convert "$work/shot.png" -dither None -colors 256 PNG8:"$repo/docs/$2.png"
+    echo "docs/$2.png"
+}
+
+# The whole screen once the window `title` is on it: whether the windows fit a small screen.
+screen_shot() {
+    window "$1" >/dev/null
+    sleep 0.7
+    import -window root "$work/shot.png"
     convert "$work/shot.png" -dither None -colors 256 PNG8:"$repo/docs/$2.png"
     echo "docs/$2.png"
 }
@@ -164,3 +187,23 @@ sleep 12
 shot "$main" station_control
 keys "$main" alt+r
 shot "Zelora qrp Test - Radio e rotore" radio_rotor
+stop_program
+
+# The netbooks that portable stations carry, and the smallest screen: the main window with a
+# duplicate being typed, then the EDI header and the statistics over it.
+for size in 1024x600 800x600; do
+    stop_desktop
+    start_desktop "$size"
+    mkdir "$work/contest-$size"
+    cp build-shots/zelora docs/shots-data/* "$work/contest-$size/"
+    start_program "$work/contest-$size"
+    keys "$start" Return
+    type_text "$main" ZZ9KLM
+    screen_shot "$main" "main-$size"
+    keys "$main" alt+c
+    screen_shot "$edi" "edi_header-$size"
+    keys "$edi" Escape
+    keys "$main" alt+s
+    screen_shot "$statistics" "statistics-$size"
+    stop_program
+done

@@ -91,6 +91,7 @@ AdminWindow::AdminWindow(AdminScreen& screen) : WindowView(screen), screen_(scre
 
     on_click(lists, [this] { screen_.Command2_Click(); });
     on_click(close, [this] { screen_.Command1_Click(); });
+    escape_button(close);
     setMinimumWidth(260);
 }
 

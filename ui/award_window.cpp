@@ -92,7 +92,6 @@ AwardWindow::AwardWindow(AwardScreen& screen) : WindowView(screen), screen_(scre
     address->setTextInteractionFlags(Qt::TextSelectableByMouse);  // to copy it into a browser
     auto* close = new QPushButton(QStringLiteral("Chiudi"));
     close->setObjectName("Command1");
-    close->setDefault(true);
 
     auto* rules = new QHBoxLayout;
     rules->setSpacing(6);
@@ -116,6 +115,8 @@ AwardWindow::AwardWindow(AwardScreen& screen) : WindowView(screen), screen_(scre
     layout->addLayout(words, 1);
 
     on_click(close, [this] { screen_.Command1_Click(); });
+    default_button(close);
+    escape_button(close);
     setMinimumWidth(420);
 }
 

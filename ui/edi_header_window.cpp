@@ -89,6 +89,8 @@ EdiHeaderWindow::EdiHeaderWindow(EdiHeaderScreen& screen) : WindowView(screen), 
     hide->setObjectName("Command1");
     on_click(create, [this] { screen_.Command2_Click(); });
     on_click(hide, [this] { screen_.Command1_Click(); });
+    default_button(create);
+    escape_button(hide);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(create);

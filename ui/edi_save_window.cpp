@@ -77,6 +77,8 @@ QVBoxLayout* EdiSaveWindow::make_commands() {
     on_click(save, [this] { screen_.Command1_Click(); });
     on_click(adif, [this] { screen_.Command3_Click(); });
     on_click(leave, [this] { screen_.Command2_Click(); });
+    default_button(save);
+    escape_button(leave);
     auto* commands = new QVBoxLayout;
     commands->addWidget(save);
     commands->addWidget(adif);

@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <memory>
-#include <tuple>
+#include <string_view>
 
 #include "ui/compass_picture.h"
 #include "ui/elided_label.h"
@@ -28,9 +28,38 @@
 namespace zelora::ui {
 namespace {
 
+// The widest values the frames are made wide enough for, so that a value never moves the
+// layout: a 12-character callsign, a locator of the widest letters, a distance round the globe.
+constexpr const char* kWidestCallsign = "WW0WWW/QRP/P";
+constexpr const char* kWidestLocator = "MM00WW";
+constexpr const char* kWidestDistance = " 20000";
+constexpr const char* kWidestTotal = "00000000";
+constexpr const char* kWidestMemberNumber = "0000";
+// The longest line of the readable log: a CW QSO with a member number.
+constexpr int kLogLineLength = 76;
+
 QLabel* caption(const QString& text) {
     return new QLabel(text);
 }
+
+// The readable log: as wide as its whole line and twenty lines high where the screen has room,
+// smaller (scrolling) where it has not.
+class LogBox : public QPlainTextEdit {
+  public:
+    QSize sizeHint() const override {
+        const int line = fontMetrics().horizontalAdvance(QString(kLogLineLength, QLatin1Char('0')));
+        return {line + verticalScrollBar()->sizeHint().width() + 2 * frameWidth() +
+                    2 * static_cast<int>(document()->documentMargin()),
+                fontMetrics().lineSpacing() * 20};
+    }
+};
+
+// A box of the entry row: it asks for no more width than its widest value needs, so that the
+// window opens no wider than the log; extra width is shared out all the same.
+class EntryBox : public QLineEdit {
+  public:
+    QSize sizeHint() const override { return {minimumWidth(), QLineEdit::sizeHint().height()}; }
+};
 
 // A button with a picture and no caption: its Alt access key is told in its tooltip.
 QToolButton* picture_button(const QIcon& icon, const QString& tooltip, const char* name,
@@ -52,16 +81,15 @@ MainLogWindow::MainLogWindow(MainLogScreen& screen) : WindowView(screen), screen
     setWindowTitle(QStringLiteral("Zelora VHF qrp - ZZ9QX Sez. di Dorvasca - ver 1.00"));
     station_ = new StationControlBar(*this, screen.station);
 
-    log_ = new QPlainTextEdit;
+    log_ = new LogBox;
     log_->setObjectName("Text12");
     log_->setReadOnly(true);
     log_->setFont(fixed_pitch_font());
     log_->setLineWrapMode(QPlainTextEdit::NoWrap);
     log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    log_->setMinimumHeight(260);
-    // Room for a whole line of the log (about 75 characters).
-    log_->setMinimumWidth(log_->fontMetrics().horizontalAdvance(QString(75, QLatin1Char('0'))) +
-                          log_->verticalScrollBar()->sizeHint().width() + 2 * log_->frameWidth());
+    // A few lines at least; on a small screen the log scrolls sideways rather than pushing the
+    // frames off the screen.
+    log_->setMinimumHeight(log_->fontMetrics().lineSpacing() * 5);
     bind(log_, screen.Text12);
     // The log keeps its last line in view, as long as the operator has not scrolled back.
     QScrollBar* scroll = log_->verticalScrollBar();
@@ -72,17 +100,11 @@ MainLogWindow::MainLogWindow(MainLogScreen& screen) : WindowView(screen), screen
         if (*at_end) scroll->setValue(maximum);
     });
 
-    QWidget* entry_row = make_entry_row();
-    auto* aids = new QVBoxLayout;
-    aids->addWidget(make_partial_list());
-    aids->addWidget(make_operator_aids(entry_row->findChild<QLineEdit*>("Text6")));
-    aids->addStretch();
-
-    // The frames and the buttons take the whole height at the right, so that the window
-    // fits a laptop's screen.
+    // Under the log what the operator glances at while typing; the frames and the buttons take
+    // the whole height at the right, so that the window fits a netbook's screen.
     auto* under_log = new QHBoxLayout;
+    under_log->addWidget(make_partial_list(), 0, Qt::AlignTop);
     under_log->addWidget(make_pointing(), 0, Qt::AlignTop);
-    under_log->addLayout(aids);
     under_log->addStretch();
 
     auto* left = new QVBoxLayout;
@@ -101,7 +123,7 @@ MainLogWindow::MainLogWindow(MainLogScreen& screen) : WindowView(screen), screen
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(make_heading());
-    layout->addWidget(entry_row);
+    layout->addWidget(make_entry_row());
     layout->addLayout(middle, 1);
     layout->addWidget(station_->status_line());
 
@@ -117,7 +139,8 @@ MainLogWindow::MainLogWindow(MainLogScreen& screen) : WindowView(screen), screen
     retry->start(60000);
     for (std::size_t i = 1; i < tab_order_.size(); ++i)
         setTabOrder(tab_order_[i - 1], tab_order_[i]);
-    resize(minimumSizeHint());
+    // The whole log line where the screen has room for it; place() keeps it on the screen.
+    resize(sizeHint());
 }
 
 MainLogWindow::~MainLogWindow() {
@@ -139,13 +162,13 @@ QWidget* MainLogWindow::make_heading() {
 
     auto* image = new QLabel;
     image->setObjectName("Image1");
-    image->setPixmap(antenna_picture(56, devicePixelRatioF()));
+    image->setPixmap(antenna_picture(44, devicePixelRatioF()));
     layout->addWidget(image);
 
     auto* title = new QLabel(QStringLiteral(" ZELORA VHF QRP TEST"));
     title->setObjectName("Label32");
     QFont font = title->font();
-    font.setPointSizeF(font.pointSizeF() * 1.8);
+    font.setPointSizeF(font.pointSizeF() * 1.6);
     font.setBold(true);
     title->setFont(font);
     title->setStyleSheet(QStringLiteral("color: #1d3f8a;"));
@@ -153,6 +176,7 @@ QWidget* MainLogWindow::make_heading() {
     layout->addStretch();
 
     auto* facts = new QVBoxLayout;
+    facts->setSpacing(0);
     auto* date = new QLabel(QStringLiteral("DATA: 19/07/2020"));
     auto* hours = new QLabel(QStringLiteral("ORARIO: dalle 07.00 alle 13.00 utc"));
     auto* submission =
@@ -170,54 +194,58 @@ QWidget* MainLogWindow::make_heading() {
     return heading;
 }
 
-QLineEdit* MainLogWindow::entry_box(Control& control, const char* name, int characters) {
-    auto* box = new QLineEdit;
+QLineEdit* MainLogWindow::entry_box(Control& control, const char* name, const char* widest) {
+    auto* box = new EntryBox;
     box->setObjectName(name);
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('W')) * characters + 12);
+    if (std::string_view(name) == "Text1") {  // the QSO number stands out
+        QFont bold = box->font();
+        bold.setBold(true);
+        box->setFont(bold);
+    }
+    // Room for the widest value and the caret, and no more: the row fits a small screen.
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString::fromLatin1(widest)) + 10);
     bind(box, control);
-    connect(box, &QLineEdit::returnPressed, this,
-            [this] { when_attached([this] { screen_.EnterPressed(); }); });
     return box;
 }
 
 QWidget* MainLogWindow::make_entry_row() {
     auto* row = new QWidget;
     auto* grid = new QGridLayout(row);
-    grid->setContentsMargins(0, 6, 0, 6);
+    grid->setContentsMargins(0, 4, 0, 4);
+    grid->setVerticalSpacing(3);
 
     struct Column {
         const char* heading;
         Control& control;
         const char* name;
-        int characters;
+        const char* widest;
         const char* tooltip;
     };
     const Column columns[] = {
-        {"QSO #", screen_.Text1, "Text1", 4, nullptr},
-        {"Data", screen_.Text2, "Text2", 8, "es. 19/07/20"},
-        {"UTC", screen_.Text3, "Text3", 5, "es. 09.20"},
-        {"Mhz", screen_.Text4, "Text4", 3, nullptr},
-        {"", screen_.Text5, "Text5", 3, "up e down per cambiare il modo"},
-        {"Callsign", screen_.Text6, "Text6", 10, nullptr},
-        {"RST-tx", screen_.Text7, "Text7", 3, nullptr},
-        {"RST-rx", screen_.Text8, "Text8", 3, nullptr},
-        {"Prog", screen_.Text9, "Text9", 3, "(3 cifre es. 001)"},
-        {"Locatore", screen_.Text10, "Text10", 6, "(6 cifre es. JN81GD)"},
-        {"I-QRP MQC", screen_.Text11, "Text11", 5, "(es. I003 o M123)"},
+        {"QSO #", screen_.Text1, "Text1", "0000", nullptr},
+        {"Data", screen_.Text2, "Text2", "00/00/00", "es. 19/07/20"},
+        {"UTC", screen_.Text3, "Text3", "00.00", "es. 09.20"},
+        {"Mhz", screen_.Text4, "Text4", "144", nullptr},
+        {"", screen_.Text5, "Text5", "SSB", "up e down per cambiare il modo"},
+        {"Callsign", screen_.Text6, "Text6", kWidestCallsign, nullptr},
+        {"RST-tx", screen_.Text7, "Text7", "599", nullptr},
+        {"RST-rx", screen_.Text8, "Text8", "599", nullptr},
+        {"Prog", screen_.Text9, "Text9", "000", "(3 cifre es. 001)"},
+        {"Locatore", screen_.Text10, "Text10", kWidestLocator, "(6 cifre es. JN81GD)"},
+        {"I-QRP MQC", screen_.Text11, "Text11", "I0000", "(es. I003 o M123)"},
     };
     int column = 0;
+    QList<QWidget*> boxes;
     for (const Column& entry : columns) {
         grid->addWidget(new QLabel(QString::fromUtf8(entry.heading)), 0, column);
-        QLineEdit* box = entry_box(entry.control, entry.name, entry.characters);
+        QLineEdit* box = entry_box(entry.control, entry.name, entry.widest);
         if (entry.tooltip) box->setToolTip(from_cp1252(entry.tooltip));
         grid->addWidget(box, 1, column);
         tab_order_.push_back(box);
+        boxes.append(box);
         ++column;
     }
-    QLineEdit* qso_number = row->findChild<QLineEdit*>("Text1");
-    QFont bold = qso_number->font();
-    bold.setBold(true);
-    qso_number->setFont(bold);
+    on_return([this] { screen_.EnterPressed(); }, boxes);
     row->findChild<QLineEdit*>("Text4")->setReadOnly(true);
     mode_box_ = row->findChild<QLineEdit*>("Text5");
     mode_box_->setReadOnly(true);
@@ -229,16 +257,23 @@ QWidget* MainLogWindow::make_entry_row() {
     on_click(ok, [this] { screen_.Command1_Click(); });
     grid->addWidget(ok, 1, column);
 
-    // Distance and heading of the locator being typed.
+    // Under the boxes, each where the operator looks while typing it: the duplicate mark under
+    // the callsign, distance and heading under the locator, the member hint under the member
+    // box. Under the date and time there is room left.
     auto* distance = new QHBoxLayout;
+    distance->setSpacing(3);
     const std::pair<Control*, const char*> labels[] = {
         {&screen_.Label12, "Label12"}, {&screen_.Label13, "Label13"},
         {&screen_.Label16, "Label16"}, {&screen_.Label14, "Label14"},
         {&screen_.Label15, "Label15"}, {&screen_.Label17, "Label17"}};
-    for (const auto& [control, name] : labels)
+    for (const auto& [control, name] : labels) {
         distance->addWidget(value_label(*control, name, nullptr));
+        if (control == &screen_.Label16) distance->addSpacing(6);
+    }
     distance->addStretch();
-    grid->addLayout(distance, 2, 5, 1, column - 4);
+    grid->addWidget(make_dupe_mark(row->findChild<QLineEdit*>("Text6")), 2, 5, 1, 2);
+    grid->addLayout(distance, 2, 7, 1, 3);
+    grid->addWidget(value_label(screen_.aids.MemberHint, "MemberHint", "I-QRP I0000"), 2, 10, 1, 2);
     grid->addWidget(station_->frequency_label(), 2, 3, 1, 2);
     return row;
 }
@@ -253,28 +288,31 @@ QLabel* MainLogWindow::value_label(Control& control, const char* name, const cha
     return label;
 }
 
-int MainLogWindow::add_rows(QGridLayout* grid, int value_columns, const char* widest,
-                            std::initializer_list<CaptionedValue> rows) {
-    int row = 0;
-    for (const CaptionedValue& value : rows) {
-        grid->addWidget(caption(QString::fromUtf8(value.caption)), row, 0);
-        grid->addWidget(value_label(value.control, value.name, widest), row, 1, 1, value_columns);
-        ++row;
-    }
-    return row;
+void MainLogWindow::add_value(QGridLayout* grid, int row, int column, const CaptionedValue& value,
+                              const char* widest, int span) {
+    grid->addWidget(caption(QString::fromUtf8(value.caption)), row, column);
+    grid->addWidget(value_label(value.control, value.name, widest), row, column + 1, 1, span);
+}
+
+// Two columns of captions and values, each value as wide as its widest real text: the frames
+// stay narrow enough for a small screen beside the log.
+QGridLayout* MainLogWindow::frame_grid(QGroupBox* frame) {
+    auto* grid = new QGridLayout(frame);
+    grid->setVerticalSpacing(2);
+    grid->setColumnStretch(3, 1);
+    return grid;
 }
 
 QWidget* MainLogWindow::make_station_frame() {
     auto* frame = new QGroupBox(QStringLiteral("Stazione"));
     frame->setObjectName("Frame2");
-    auto* grid = new QGridLayout(frame);
-    const int row = add_rows(grid, 2, "ZZ9AAA/QRP",
-                             {{"Call:", screen_.Label39, "Label39"},
-                              {"Locatore:", screen_.Label40, "Label40"},
-                              {"I-QRP:", screen_.Label41, "Label41"},
-                              {"MQC:", screen_.Label42, "Label42"},
-                              {"Modalità:", screen_.Label46, "Label46"},
-                              {"Account:", screen_.Label47, "Label47"}});
+    QGridLayout* grid = frame_grid(frame);
+    add_value(grid, 0, 0, {"Call:", screen_.Label39, "Label39"}, kWidestCallsign, 3);
+    add_value(grid, 1, 0, {"Locatore:", screen_.Label40, "Label40"}, kWidestLocator);
+    add_value(grid, 1, 2, {"I-QRP:", screen_.Label41, "Label41"}, kWidestMemberNumber);
+    add_value(grid, 2, 0, {"Modalità:", screen_.Label46, "Label46"}, "off-line");
+    add_value(grid, 2, 2, {"MQC:", screen_.Label42, "Label42"}, kWidestMemberNumber);
+    add_value(grid, 3, 0, {"Account:", screen_.Label47, "Label47"}, "Admin");
     auto* award_caption = caption(QStringLiteral("Award:"));
     award_caption->setObjectName("Label53");
     QLabel* award = value_label(screen_.Label54, "Label54", "I.Q.C.A. Award");
@@ -282,61 +320,77 @@ QWidget* MainLogWindow::make_station_frame() {
     auto* picture =
         picture_button(award_icon(), QStringLiteral("I.Q.C.A. Award"), "Picture3", Qt::Key_W);
     picture->setAutoRaise(true);
+    picture->setIconSize(QSize(20, 20));
     bind_visibility(picture, screen_.Picture3);
     on_click(picture, [this] { screen_.Picture3_Click(); });
-    grid->addWidget(award_caption, row, 0);
-    grid->addWidget(award, row, 1);
-    grid->addWidget(picture, row, 2);
+    auto* award_row = new QHBoxLayout;
+    award_row->addWidget(award);
+    award_row->addWidget(picture);
+    award_row->addStretch();
+    grid->addWidget(award_caption, 4, 0);
+    grid->addLayout(award_row, 4, 1, 1, 3);
     return frame;
 }
 
 QWidget* MainLogWindow::make_contest_frame() {
     auto* frame = new QGroupBox(QStringLiteral("Contest"));
     frame->setObjectName("Frame1");
-    auto* grid = new QGridLayout(frame);
-    const int row = add_rows(grid, 3, "00000000",
-                             {{"QSO:", screen_.Label19, "Label19"},
-                              {"QRB:", screen_.Label21, "Label21"},
-                              {"Moltiplicatori:", screen_.Label23, "Label23"},
-                              {"Punti:", screen_.Label25, "Label25"},
-                              {"Media:", screen_.Label44, "Label44"},
-                              {"I-QRP:", screen_.Label51, "Label51"},
-                              {"MQC:", screen_.Label52, "Label52"}});
-    grid->addWidget(caption(QStringLiteral("ODX:")), row, 0);
-    const std::tuple<Control*, const char*, const char*> odx[] = {
-        {&screen_.Label27, "Label27", "ZZ9AAA/QRP"},
-        {&screen_.Label28, "Label28", "JN00AA"},
-        {&screen_.Label29, "Label29", " 0000"}};
-    int column = 1;
-    for (const auto& [control, name, widest] : odx)
-        grid->addWidget(value_label(*control, name, widest), row, column++);
+    QGridLayout* grid = frame_grid(frame);
+    add_value(grid, 0, 0, {"QSO:", screen_.Label19, "Label19"}, kWidestTotal);
+    add_value(grid, 0, 2, {"QRB:", screen_.Label21, "Label21"}, kWidestTotal);
+    add_value(grid, 1, 0, {"Moltiplicatori:", screen_.Label23, "Label23"}, kWidestTotal);
+    add_value(grid, 1, 2, {"Punti:", screen_.Label25, "Label25"}, kWidestTotal);
+    add_value(grid, 2, 0, {"Media:", screen_.Label44, "Label44"}, kWidestTotal);
+    add_value(grid, 2, 2, {"I-QRP:", screen_.Label51, "Label51"}, kWidestTotal);
+    add_value(grid, 3, 0, {"MQC:", screen_.Label52, "Label52"}, kWidestTotal);
+    // The ODX callsign on a line of its own, its locator and distance under it.
+    add_value(grid, 4, 0, {"ODX:", screen_.Label27, "Label27"}, kWidestCallsign, 3);
+    auto* odx = new QHBoxLayout;
+    odx->addWidget(value_label(screen_.Label28, "Label28", kWidestLocator));
+    odx->addWidget(value_label(screen_.Label29, "Label29", kWidestDistance));
     auto* km = caption(QStringLiteral("Km"));
     km->setObjectName("Label30");
-    grid->addWidget(km, row, column);
+    odx->addWidget(km);
+    odx->addStretch();
+    grid->addLayout(odx, 5, 1, 1, 3);
+    // QSOs per hour, over the last 10 and the last 60 minutes.
     const CaptionedValue rates[] = {{"Rate 10'", screen_.aids.Rate10, "Rate10"},
                                     {"Rate 60'", screen_.aids.Rate60, "Rate60"}};
-    int rate_row = row;
+    int column = 0;
     for (const CaptionedValue& rate : rates) {
-        grid->addWidget(caption(QString::fromUtf8(rate.caption)), ++rate_row, 0);
-        grid->addWidget(value_label(rate.control, rate.name, "99999"), rate_row, 1, 1, 3);
+        grid->addWidget(caption(QString::fromUtf8(rate.caption)), 6, column);
+        auto* value = new ElidedLabel(QStringLiteral("9999/h"));
+        QFont bold = value->font();
+        bold.setBold(true);
+        value->setFont(bold);
+        value->setObjectName(rate.name);
+        const Control& count = rate.control;
+        watch(rate.control, [value, &count] {
+            value->setText(from_cp1252(count.text()) + QStringLiteral("/h"));
+        });
+        grid->addWidget(value, 6, column + 1);
+        column += 2;
     }
     QLabel* unsaved = value_label(screen_.Label55, "Label55", nullptr);
     unsaved->setStyleSheet(QStringLiteral("color: #c00000;"));
-    grid->addWidget(unsaved, rate_row + 1, 0, 1, 4);
+    grid->addWidget(unsaved, 7, 0, 1, 4);
     return frame;
 }
 
 QWidget* MainLogWindow::make_pointing() {
     auto* frame = new QGroupBox(QStringLiteral("Puntamento"));
     frame->setObjectName("Frame3");
-    auto* layout = new QHBoxLayout(frame);
+    auto* grid = new QGridLayout(frame);
     compass_ = new CompassPicture;
     compass_->setObjectName("Picture1");
     scale_ = new KmScalePicture;
     scale_->setObjectName("Picture2");
-    layout->addWidget(compass_);
-    layout->addWidget(scale_, 0, Qt::AlignVCenter);
-    layout->addWidget(station_->pointing_buttons(compass_));
+    // The scale under the compass: the frame stays narrow enough for a small screen, and the
+    // room beside the compass is free for its controls.
+    grid->addWidget(compass_, 0, 0);
+    grid->addWidget(scale_, 1, 0, 1, 2);
+    grid->addWidget(station_->pointing_buttons(compass_), 0, 1, Qt::AlignLeft | Qt::AlignVCenter);
+    grid->setColumnStretch(1, 1);
     return frame;
 }
 
@@ -372,24 +426,21 @@ QWidget* MainLogWindow::make_buttons() {
     bind_visibility(clock, screen_.Command9);
     bind_visibility(administration, screen_.Command11);
 
-    auto* pictures = new QHBoxLayout;
-    for (QToolButton* button : {mode, clock, back}) pictures->addWidget(button);
-    pictures->addStretch();
-    grid->addLayout(pictures, 0, 0, 1, 3);
+    auto* top = new QHBoxLayout;
+    for (QToolButton* button : {mode, clock, back}) top->addWidget(button);
+    top->addStretch();
+    top->addWidget(administration);
+    top->addWidget(leave);
+    grid->addLayout(top, 0, 0, 1, 3);
     grid->addWidget(create_log, 1, 0);
     grid->addWidget(correct, 1, 1);
     grid->addWidget(statistics, 1, 2);
-    grid->addWidget(administration, 2, 0, 1, 2);
-    grid->addWidget(leave, 2, 2);
-    grid->addWidget(station_->devices_button(), 3, 0, 1, 2);
+    grid->addWidget(station_->devices_button(), 2, 0, 1, 3);
     return buttons;
 }
 
-QWidget* MainLogWindow::make_operator_aids(QLineEdit* callsign_box) {
-    auto* aids = new QWidget;
-    auto* column = new QVBoxLayout(aids);
-    column->setContentsMargins(0, 0, 0, 0);
-    auto* dupe = new QLabel;
+QLabel* MainLogWindow::make_dupe_mark(QLineEdit* callsign_box) {
+    auto* dupe = new ElidedLabel(QStringLiteral("DUPE 0000 00.00"));
     dupe->setObjectName("DupeMark");
     QFont bold = dupe->font();
     bold.setBold(true);
@@ -401,13 +452,7 @@ QWidget* MainLogWindow::make_operator_aids(QLineEdit* callsign_box) {
         callsign_box->setStyleSheet(
             mark.text().empty() ? QString() : QStringLiteral("QLineEdit { background: #ff8c8c; }"));
     });
-    QLabel* hint = value_label(screen_.aids.MemberHint, "MemberHint", "I-QRP I0000");
-    // The widest texts the labels take, so that the entry row never changes its width.
-    const int width = QFontMetrics(bold).horizontalAdvance(QStringLiteral("DUPE 0000 00.00  "));
-    for (QLabel* label : {dupe, hint}) label->setMinimumWidth(width);
-    column->addWidget(dupe);
-    column->addWidget(hint);
-    return aids;
+    return dupe;
 }
 
 QWidget* MainLogWindow::make_partial_list() {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <initializer_list>
 #include <vector>
 
 #include "ui/window_view.h"
 #include "windows/main_log_screen.h"
 
 class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -17,8 +17,10 @@ class CompassPicture;
 class KmScalePicture;
 class StationControlBar;
 
-// The main logging window: heading, entry row, readable log, the frames "Stazione",
-// "Contest" and "Puntamento", and the buttons.
+// The main logging window: heading; entry row, with the operator's aids under its boxes; the
+// readable log over the partial check and the frame "Puntamento"; at the right the frames
+// "Stazione" and "Contest" over the buttons. The whole of it fits a netbook's 1024 x 600 screen,
+// and an 800 x 600 one with a narrower log.
 class MainLogWindow : public WindowView {
     Q_OBJECT
   public:
@@ -45,16 +47,16 @@ class MainLogWindow : public WindowView {
     QWidget* make_contest_frame();
     QWidget* make_pointing();
     QWidget* make_buttons();
-    QLineEdit* entry_box(Control& control, const char* name, int characters);
+    QLineEdit* entry_box(Control& control, const char* name, const char* widest);
     // A bold label showing `control`; with `widest`, as wide as that: longer values are cut.
     QLabel* value_label(Control& control, const char* name, const char* widest);
-    // Caption and value rows from the top of `grid`; the first row left free.
-    int add_rows(QGridLayout* grid, int value_columns, const char* widest,
-                 std::initializer_list<CaptionedValue> rows);
+    // A caption at `row`, `column` of `grid`, its value beside it over `span` columns.
+    void add_value(QGridLayout* grid, int row, int column, const CaptionedValue& value,
+                   const char* widest, int span = 1);
+    static QGridLayout* frame_grid(QGroupBox* frame);
     void show_pointing();
-    // Duplicate mark and member hint beside the entry row, the partial check beside the log,
-    // and the rate clock.
-    QWidget* make_operator_aids(QLineEdit* callsign_box);
+    // The duplicate mark beside the entry row; the callsign box turns red with it.
+    QLabel* make_dupe_mark(QLineEdit* callsign_box);
     QWidget* make_partial_list();
     void refresh_rate_every_minute();
     void scroll_log_to_end();

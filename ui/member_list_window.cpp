@@ -85,8 +85,9 @@ MemberListWindow::MemberListWindow(MemberListScreen& screen) : WindowView(screen
     on_click(find, [this] { screen_.Command2_Click(); });
     on_click(add, [this] { screen_.Command3_Click(); });
     on_click(leave, [this] { screen_.Command1_Click(); });
-    connect(search, &QLineEdit::returnPressed, find, &QPushButton::click);
-    connect(addition, &QLineEdit::returnPressed, add, &QPushButton::click);
+    on_return(find, {choice, search});
+    on_return(add, {addition});
+    escape_button(leave);
     resize(720, 440);
 }
 
@@ -101,7 +102,6 @@ QWidget* MemberListWindow::list_frame(const char* name, const QString& title, Co
     list_box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     list_box->setLineWrapMode(QPlainTextEdit::NoWrap);
     list_box->setMinimumSize(150, 260);
-    list_box->setTabChangesFocus(true);  // a tab has no place in a member list
 
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(count_box);

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <utility>
 
 namespace zelora::ui {
 namespace {
@@ -22,15 +21,19 @@ QPushButton* button(const QString& caption, const char* name) {
 QsoEditWindow::QsoEditWindow(QsoEditScreen& screen) : WindowView(screen), screen_(screen) {
     setWindowTitle(QStringLiteral("Zelora qrp Test - Modfica dati QSO"));
 
-    auto* search = box(screen.Text1, "Text1", [this] { screen_.Command3_Click(); });
+    auto* search = box(screen.Text1, "Text1");
     auto* find = button(QStringLiteral("OK"), "Command3");
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Call del QSO da modificare")));
     top->addWidget(search, 1);
     top->addWidget(find);
 
-    const auto field = [this](Control& control, const char* name) {
-        return box(control, name, [this] { screen_.Command1_Click(); });
+    // The found QSO's fields, in tab order.
+    QList<QWidget*> fields;
+    const auto field = [this, &fields](Control& control, const char* name) {
+        QLineEdit* edit = box(control, name);
+        fields.append(edit);
+        return edit;
     };
     auto* left = new QFormLayout;
     left->addRow(QStringLiteral("Call"), field(screen.Text2, "Text2"));
@@ -69,23 +72,21 @@ QsoEditWindow::QsoEditWindow(QsoEditScreen& screen) : WindowView(screen), screen
     on_click(find, [this] { screen_.Command3_Click(); });
     on_click(correct, [this] { screen_.Command1_Click(); });
     on_click(leave, [this] { screen_.Command2_Click(); });
+    on_return(find, {search});
+    on_return(correct, fields);
+    escape_button(leave);
     setTabOrder(search, find);
-    setTabOrder(find, findChild<QLineEdit*>("Text2"));
-    const char* order[] = {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9"};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(findChild<QLineEdit*>(order[i - 1]), findChild<QLineEdit*>(order[i]));
-    setTabOrder(findChild<QLineEdit*>("Text9"), correct);
+    setTabOrder(find, fields.front());
+    for (qsizetype i = 1; i < fields.size(); ++i) setTabOrder(fields[i - 1], fields[i]);
+    setTabOrder(fields.back(), correct);
     setTabOrder(correct, leave);
     setMinimumWidth(520);
 }
 
-QLineEdit* QsoEditWindow::box(Control& control, const char* name, std::function<void()> enter) {
+QLineEdit* QsoEditWindow::box(Control& control, const char* name) {
     auto* edit = new QLineEdit;
     edit->setObjectName(name);
     bind(edit, control);
-    connect(edit, &QLineEdit::returnPressed, this, [this, enter = std::move(enter)] {
-        if (attached()) enter();
-    });
     return edit;
 }
 

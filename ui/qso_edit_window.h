@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include "ui/window_view.h"
 #include "windows/qso_edit_screen.h"
 
@@ -18,8 +16,7 @@ class QsoEditWindow : public WindowView {
 
   private:
     void close_box() override { screen_.Command2_Click(); }
-    // A box of the window; Enter in it presses `enter`.
-    QLineEdit* box(Control& control, const char* name, std::function<void()> enter);
+    QLineEdit* box(Control& control, const char* name);
 
     QsoEditScreen& screen_;
 };

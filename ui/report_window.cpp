@@ -34,6 +34,7 @@ ReportWindow::ReportWindow(ReportScreen& screen) : WindowView(screen), screen_(s
     bind(text, screen.Text1);
     on_click(save, [this] { screen_.Command1_Click(); });
     on_click(leave, [this] { screen_.Command2_Click(); });
+    escape_button(leave);
     resize(560, 640);
 }
 

@@ -87,7 +87,6 @@ StartWindow::StartWindow(StartScreen& screen) : WindowView(screen), screen_(scre
     resume->setObjectName("Command1");
     auto* restart = new QPushButton(QStringLiteral("Nuovo Contest"));
     restart->setObjectName("Command2");
-    resume->setDefault(true);
 
     auto* choices = new QVBoxLayout;
     choices->addStretch();
@@ -105,6 +104,8 @@ StartWindow::StartWindow(StartScreen& screen) : WindowView(screen), screen_(scre
     bind(offline, screen.Check1);
     on_click(resume, [this] { screen_.Command1_Click(); });
     on_click(restart, [this] { screen_.Command2_Click(); });
+    // The box's state goes with it: Return continues also from the off-line box.
+    default_button(resume);
     setMinimumWidth(360);
     // The operator who comes back to a contest only presses Return.
     setTabOrder(resume, restart);

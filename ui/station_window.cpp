@@ -46,7 +46,6 @@ StationWindow::StationWindow(StationScreen& screen) : WindowView(screen), screen
     auto* leave = new QPushButton(QStringLiteral("Esci"));
     save->setObjectName("Command1");
     leave->setObjectName("Command2");
-    save->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(save);
@@ -62,6 +61,7 @@ StationWindow::StationWindow(StationScreen& screen) : WindowView(screen), screen
     bind(mqc, screen.Text4);
     on_click(save, [this] { screen_.Command1_Click(); });
     on_click(leave, [this] { screen_.Command2_Click(); });
+    default_button(save);
     setMinimumWidth(340);
 }
 

@@ -79,7 +79,8 @@ void SquareMapPicture::paintEvent(QPaintEvent*) {
 
 CountBarsPicture::CountBarsPicture(QStringList labels, std::vector<int> counts, QWidget* parent)
     : QWidget(parent), labels_(std::move(labels)), counts_(std::move(counts)) {
-    setMinimumSize(sizeHint());
+    // Shorter bars on a small screen, all of them always.
+    setMinimumSize(kLabelWidth + 80, sizeHint().height());
 }
 
 QSize CountBarsPicture::sizeHint() const {

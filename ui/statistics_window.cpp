@@ -9,6 +9,7 @@
 
 #include "stats/square_grid.h"
 #include "ui/fonts.h"
+#include "ui/scrolling_part.h"
 #include "ui/statistics_pictures.h"
 #include "ui/text_codec.h"
 
@@ -52,38 +53,51 @@ QVBoxLayout* titled(QLabel* label, QWidget* element, QVBoxLayout* column = new Q
 StatisticsWindow::StatisticsWindow(StatisticsScreen& screen) : WindowView(screen), screen_(screen) {
     setWindowTitle(QStringLiteral("Zelora QRP Test - Statistiche"));
 
+    // The square map with the hour table under it.
     auto* map = result_box("Text1", true, false);
     const QFontMetrics metrics(map->font());
     map->setMinimumWidth(metrics.horizontalAdvance(QString(52, QChar('M'))) + 24);
     fit_lines(map, kGridRows);
+    auto* hours = result_box("Text4", false, false);
+    fit_lines(hours, kContestHours);
+    hours->setFixedWidth(
+        hours->fontMetrics().horizontalAdvance(QStringLiteral("00-00  =  000 - 000000")) + 24);
+    auto* hour_rows = new QHBoxLayout;
+    hour_rows->addWidget(hours, 0, Qt::AlignTop);
+    hour_rows->addWidget(new CountBarsPicture({"07", "08", "09", "10", "11", "12"},
+                                              {screen.hour_qsos.begin(), screen.hour_qsos.end()}),
+                         1, Qt::AlignTop);
     auto* map_column = titled(heading(QStringLiteral("Mappa visuale SQR lavorati"), "Label2"), map,
                               new QVBoxLayout, 0);
-    auto* map_picture = new SquareMapPicture(screen.Text1.text(), screen.own_square);
-    map_picture->setObjectName("MapPicture");
-    map_column->addWidget(map_picture, 0, Qt::AlignHCenter);
+    map_column->addWidget(heading(QStringLiteral("UTC  -  qso - qrb"), "Label4"));
+    map_column->addLayout(hour_rows);
     map_column->addStretch(1);
 
-    auto* hours = result_box("Text4", false, false);
+    // The sectors, table and bars.
     auto* sectors = result_box("Text5", true, false);
-    fit_lines(hours, kContestHours);
     fit_lines(sectors, kSectors);
-    auto* tables = new QVBoxLayout;
-    titled(heading(QStringLiteral("UTC  -  qso - qrb"), "Label4"), hours, tables, 0);
-    tables->addWidget(new CountBarsPicture({"07", "08", "09", "10", "11", "12"},
-                                           {screen.hour_qsos.begin(), screen.hour_qsos.end()}));
-    titled(heading(QStringLiteral("QTF    -   qso"), "Label5"), sectors, tables, 0);
+    sectors->setFixedWidth(
+        sectors->fontMetrics().horizontalAdvance(QStringLiteral("330-359\u00B0  -  000")) + 24);
     QStringList sector_names;
     for (int sector = 0; sector < kSectors; ++sector) {
         sector_names << QStringLiteral("%1\u00B0").arg(sector * 30);
     }
-    tables->addWidget(
+    auto* sector_column =
+        titled(heading(QStringLiteral("QTF    -   qso"), "Label5"), sectors, new QVBoxLayout, 0);
+    sector_column->addWidget(
         new CountBarsPicture(sector_names, {screen.sector_qsos.begin(), screen.sector_qsos.end()}));
-    tables->addStretch(1);
+    sector_column->addStretch(1);
 
+    // The picture of the map over the square and country lists.
+    auto* map_picture = new SquareMapPicture(screen.Text1.text(), screen.own_square);
+    map_picture->setObjectName("MapPicture");
     auto* squares = result_box("Text2", false, true);
     auto* countries = result_box("Text3", false, true);
-    squares->setMinimumWidth(150);
+    for (QPlainTextEdit* list : {squares, countries}) {
+        list->setMinimumHeight(list->fontMetrics().lineSpacing() * 3);
+    }
     auto* lists = new QVBoxLayout;
+    lists->addWidget(map_picture, 0, Qt::AlignHCenter);
     titled(heading(QStringLiteral("SQR lavorati"), "Label1"), squares, lists);
     titled(heading(QStringLiteral("DXCC lavorati"), "Label3"), countries, lists);
 
@@ -96,11 +110,13 @@ StatisticsWindow::StatisticsWindow(StatisticsScreen& screen) : WindowView(screen
     ranking->addItems(items);
     ranking->setMinimumWidth(200);
 
-    auto* results = new QHBoxLayout;
-    results->addLayout(map_column);
-    results->addLayout(tables);
-    results->addLayout(lists, 1);
-    results->addLayout(titled(heading(QStringLiteral("Classifica DX"), "Label6"), ranking));
+    auto* results = new QWidget;
+    auto* columns = new QHBoxLayout(results);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->addLayout(map_column);
+    columns->addLayout(sector_column);
+    columns->addLayout(lists);
+    columns->addLayout(titled(heading(QStringLiteral("Classifica DX"), "Label6"), ranking), 1);
 
     auto* report = new QPushButton(QStringLiteral("Report"));
     report->setObjectName("Command2");
@@ -111,8 +127,9 @@ StatisticsWindow::StatisticsWindow(StatisticsScreen& screen) : WindowView(screen
     buttons->addWidget(report);
     buttons->addWidget(leave);
 
+    // On a screen too narrow for them the results scroll sideways, the buttons stay in view.
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(results, 1);
+    layout->addWidget(new ScrollingPart(results), 1);
     layout->addLayout(buttons);
 
     for (const auto& [box, control] : {std::pair{map, &screen.Text1},
@@ -124,6 +141,8 @@ StatisticsWindow::StatisticsWindow(StatisticsScreen& screen) : WindowView(screen
     }
     on_click(report, [this] { screen_.Command2_Click(); });
     on_click(leave, [this] { screen_.Command1_Click(); });
+    escape_button(leave);
+    resize(sizeHint());  // all the results where the screen has room: place() keeps it there
 }
 
 }  // namespace zelora::ui

@@ -5,8 +5,9 @@
 
 namespace zelora::ui {
 
-// The statistics window: from left to right the square map, the hour and sector tables, the
-// square and country lists and the DX ranking, with pictures of the map and of the counts.
+// The statistics window: from left to right the square map over the hour table, the sector
+// table, the picture of the map over the square and country lists, and the DX ranking, with
+// pictures of the counts. On a narrow screen they scroll sideways under the buttons.
 class StatisticsWindow : public WindowView {
     Q_OBJECT
   public:

@@ -58,6 +58,11 @@ int width_for_title(const QString& title) {
 
 WindowView::WindowView(Window& window, QWidget* parent) : QWidget(parent), window_(&window) {
     window.on_view_update = [this] { follow_window(); };
+    window.on_view_front = [this] {
+        follow_window();
+        raise();
+        activateWindow();
+    };
     keep(connect(qApp, &QApplication::focusChanged, this,
                  [this](QWidget*, QWidget* now) { focus_changed(now); }));
 }
@@ -67,6 +72,7 @@ WindowView::~WindowView() {
     for (const auto& connection : connections_) disconnect(connection);
     if (!window_) return;
     window_->on_view_update = nullptr;
+    window_->on_view_front = nullptr;
     for (Control* control : watched_) control->on_view_update = nullptr;
     for (LogList* list : watched_lists_) {
         list->on_view_append = nullptr;
@@ -127,6 +133,8 @@ void WindowView::bind(QLabel* label, Control& control) {
 
 void WindowView::bind(QPlainTextEdit* edit, Control& control) {
     focusable_[edit] = &control;
+    // No box of the program has a use for a tab character, and Tab must not trap the keyboard.
+    edit->setTabChangesFocus(true);
     auto show = [edit, &control] {
         const QString text = multi_line_text(control.text());
         if (plain_text(edit) == text) return;
@@ -186,6 +194,7 @@ void WindowView::bind(QCheckBox* box, Control& control) {
 
 void WindowView::bind(QComboBox* combo, Control& control) {
     if (combo->lineEdit()) focusable_[combo->lineEdit()] = &control;
+    combo->installEventFilter(this);
     keep(
         connect(combo, &QComboBox::currentTextChanged, this, [this, &control](const QString& text) {
             if (window_) control.set(to_cp1252(text));
@@ -214,15 +223,64 @@ void WindowView::closeEvent(QCloseEvent* event) {
     if (window_) close_box();
 }
 
+void WindowView::on_return(std::function<void()> action, QList<QWidget*> from) {
+    return_actions_.emplace_back(std::move(from), std::move(action));
+}
+
+void WindowView::on_return(QAbstractButton* button, QList<QWidget*> from) {
+    on_return([button] { button->click(); }, std::move(from));
+}
+
+void WindowView::default_button(QPushButton* button) {
+    button->setDefault(true);
+    on_return(button);
+}
+
+const std::function<void()>* WindowView::return_action(const QWidget* focused) const {
+    const std::function<void()>* anywhere = nullptr;
+    for (const auto& [from, action] : return_actions_) {
+        if (from.isEmpty()) anywhere = &action;
+        for (const QWidget* box : from) {
+            if (box == focused || box->isAncestorOf(focused)) return &action;
+        }
+    }
+    return anywhere;
+}
+
 void WindowView::keyPressEvent(QKeyEvent* event) {
+    // Keys that reach the window were left by the focused element; Ctrl or Alt with them mean
+    // something else.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
     QWidget* focused = focusWidget();
-    const bool is_button =
-        qobject_cast<QPushButton*>(focused) || qobject_cast<QToolButton*>(focused);
-    if (is_button && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        static_cast<QAbstractButton*>(focused)->click();
+    if (modifiers == Qt::NoModifier && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        if (qobject_cast<QPushButton*>(focused) || qobject_cast<QToolButton*>(focused)) {
+            static_cast<QAbstractButton*>(focused)->click();
+            return;
+        }
+        if (const std::function<void()>* action = return_action(focused)) {
+            if (window_) (*action)();
+            return;
+        }
+    }
+    if (modifiers == Qt::NoModifier && key == Qt::Key_Escape && escape_button_) {
+        escape_button_->click();
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+    // An editable combo box keeps Return and Escape for itself, and does nothing with them.
+    if (event->type() == QEvent::KeyPress && qobject_cast<QComboBox*>(watched)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+            key->key() == Qt::Key_Escape) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void WindowView::open_at(const QByteArray& geometry) {
@@ -259,6 +317,9 @@ void WindowView::follow_window() {
     if (window_->visible() && !isVisible()) {
         if (!placed_) place();
         show();
+        // The operator works from the keyboard: the focused element is marked from the start,
+        // not only after a first Tab.
+        setAttribute(Qt::WA_KeyboardFocusChange);
         raise();
         activateWindow();
     } else if (!window_->visible() && isVisible()) {

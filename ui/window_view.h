@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "base/control.h"
@@ -17,6 +18,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 
 namespace zelora::ui {
 
@@ -53,6 +55,16 @@ class WindowView : public QWidget {
     // Visibility only (buttons and pictures shown in some situations).
     void bind_visibility(QWidget* widget, Control& control);
     void on_click(QAbstractButton* button, std::function<void()> reaction);
+    // Return or Enter runs `action` while the focus is in one of `from`, or anywhere in the
+    // window when `from` is empty, as a dialog's default button does. The element with the focus
+    // keeps the key when it has a use of its own for it: a multi-line box starts a new line, a
+    // focused button presses itself.
+    void on_return(std::function<void()> action, QList<QWidget*> from = {});
+    void on_return(QAbstractButton* button, QList<QWidget*> from = {});
+    // The button Return presses anywhere in the window, drawn as such.
+    void default_button(QPushButton* button);
+    // Escape presses the window's "Chiudi" or "Esci".
+    void escape_button(QAbstractButton* button) { escape_button_ = button; }
     // Runs `show` now and on every change of the control (one view per control).
     void watch(Control& control, std::function<void()> show);
 
@@ -67,8 +79,10 @@ class WindowView : public QWidget {
     virtual void close_box() = 0;
 
     void closeEvent(QCloseEvent* event) override;
-    // Return on a focused button presses it, as Space does.
+    // Return on a focused button presses it, as Space does; then the window's own Return and
+    // Escape.
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void follow_window();
@@ -76,6 +90,8 @@ class WindowView : public QWidget {
     void place();
     void focus_changed(QWidget* now);
     void keep(const QMetaObject::Connection& connection) { connections_.append(connection); }
+    // What Return does with the focus in `focused`, if anything.
+    const std::function<void()>* return_action(const QWidget* focused) const;
 
     Window* window_;
     QList<QMetaObject::Connection> connections_;
@@ -83,6 +99,8 @@ class WindowView : public QWidget {
     std::vector<Control*> watched_;
     std::vector<LogList*> watched_lists_;
     std::function<const QWidget*()> main_window_;
+    std::vector<std::pair<QList<QWidget*>, std::function<void()>>> return_actions_;
+    QAbstractButton* escape_button_ = nullptr;
     bool placed_ = false;
 };
 

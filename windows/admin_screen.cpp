@@ -10,7 +10,7 @@ void AdminScreen::Command1_Click() {
 }
 
 void AdminScreen::Command2_Click() {
-    windows().get<MemberListScreen>().set_visible(true);
+    windows().get<MemberListScreen>().bring_to_front();
     windows().close(WindowId::admin);
 }
 

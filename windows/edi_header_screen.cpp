@@ -62,7 +62,7 @@ void EdiHeaderScreen::Command2_Click() {
     save.Text1.set(edi_log_text(typed, contest, Text1));
     if (const std::string name = proposed_file_name(typed); !name.empty()) save.Text2.set(name);
     set_visible(false);
-    save.set_visible(true);
+    save.bring_to_front();
 }
 
 }  // namespace zelora

@@ -271,24 +271,24 @@ void MainLogScreen::Command10_Click() {
 }
 
 void MainLogScreen::Command2_Click() {
-    windows().get<EdiHeaderScreen>().set_visible(true);
+    windows().get<EdiHeaderScreen>().bring_to_front();
 }
 
 void MainLogScreen::Command5_Click() {
-    windows().get<QsoEditScreen>().set_visible(true);
+    windows().get<QsoEditScreen>().bring_to_front();
 }
 
 // Computed when the window is created: while it is open its results are only shown again.
 void MainLogScreen::Command6_Click() {
-    windows().get<StatisticsScreen>().set_visible(true);
+    windows().get<StatisticsScreen>().bring_to_front();
 }
 
 void MainLogScreen::Command11_Click() {
-    windows().get<AdminScreen>().set_visible(true);
+    windows().get<AdminScreen>().bring_to_front();
 }
 
 void MainLogScreen::Picture3_Click() {
-    if (Picture3.visible()) windows().get<AwardScreen>().set_visible(true);
+    if (Picture3.visible()) windows().get<AwardScreen>().bring_to_front();
 }
 
 // --- Modes and clock ------------------------------------------------------------------------
@@ -302,6 +302,10 @@ void MainLogScreen::Command7_Click() {
         Text15.set("0");
         Label46.set("on-line");
         Command9.set_visible(false);
+        // Back on the clock at once: boxes left empty or typed would take the next callsign
+        // into the time box, or log the next QSO at a typed time.
+        ClockRefresh();
+        focus(Text6);
     }
 }
 

@@ -24,7 +24,10 @@ class MemberListScreen : public Window {
     Control Text5;            // search field
     Control Text6{"N.A."};    // add field
 
-    void Form_Load() override { LoadMemberLists(); }
+    void Form_Load() override {
+        LoadMemberLists();
+        focus(Text5);  // the window is opened to look a member up
+    }
 
     void LoadMemberLists();
     void SelectMemberList();

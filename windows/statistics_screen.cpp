@@ -61,7 +61,7 @@ void StatisticsScreen::Command2_Click() {
         windows().platform().clock.local_now(),
         {List1, Text3.text(), Text2.text(), Text4.text(), Text5.text(), Text1.text()});
     report.Text1.set(report.Text1.text() + text);
-    report.set_visible(true);
+    report.bring_to_front();
 }
 
 }  // namespace zelora

@@ -99,12 +99,13 @@ TEST_F(StartupFlow, LoadShowsTheProfileAndTheUtcClockThenSwitchModeBothWays) {
     EXPECT_TRUE(m.Command9.visible());
     EXPECT_EQ(m.focused(), &m.Text2);
 
+    m.Text3.set("10.00");
     m.Command7_Click();
-    // The time waits for the locator box to be entered.
-    EXPECT_EQ(texts({&m.Text3, &m.Text15, &m.Label46}), (Strings{"", "0", "on-line"}));
+    // Back on the clock at once, ready for the next callsign.
+    EXPECT_EQ(texts({&m.Text2, &m.Text3, &m.Text15, &m.Label46}),
+              (Strings{"19/07/20", "07.20", "0", "on-line"}));
     EXPECT_FALSE(m.Command9.visible());
-    m.focus(m.Text10);
-    EXPECT_EQ(texts({&m.Text2, &m.Text3}), (Strings{"19/07/20", "07.20"}));
+    EXPECT_EQ(m.focused(), &m.Text6);
 }
 
 TEST_F(StartupFlow, SalvaWritesTheProfileAndBringsUpTheMainWindow) {

@@ -134,8 +134,10 @@ class MemberWindowsTest : public QObject {
         QCOMPARE(list->toPlainText(), QStringLiteral("I1AAA#001\nI2BBB#002\n"));
 
         program.type_into("Text5", "i2bbb");
+        program.widget("Text5")->setFocus();  // keys go to the box with the focus
         QTest::keyClick(program.widget("Text5"), Qt::Key_Return);
         program.type_into("Text6", "i3ccc");
+        program.widget("Text6")->setFocus();
         QTest::keyClick(program.widget("Text6"), Qt::Key_Return);
         QCOMPARE(program.messages(),
                  (QByteArrayList{"Utente presente nel database I-QRP al numero 002",
