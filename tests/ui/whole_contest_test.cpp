@@ -50,7 +50,7 @@ std::string mqc_list() {
 }
 
 QByteArray expected(const char* name) {
-    QFile file(QFINDTESTDATA(QStringLiteral("../data/whole_contest/") + name));
+    QFile file(QStringLiteral(ZELORA_TEST_DATA "/whole_contest/") + name);
     if (!file.open(QIODevice::ReadOnly)) return "missing " + QByteArray(name);
     return file.readAll();
 }
