@@ -117,17 +117,5 @@ TEST(AdifLog, HostileTextStaysReadableAndFieldsWithoutValidDataAreLeftOut) {
     EXPECT_EQ(read_adif(adif_log({}, kStation)).records.size(), 0u);
 }
 
-TEST(AdifLog, PowerAsAnAdifNumber) {
-    const std::pair<std::string, std::string> powers[] = {
-        {"0,5", "0.5"}, {" 3 ", "3"}, {"5.0", "5.0"}, {"0.5,1", ""}, {"", ""}, {".", ""}};
-    for (const auto& [typed, written] : powers) {
-        AdifStation station = kStation;
-        station.power = typed;
-        const Fields record =
-            read_adif(adif_log({qso("001", "ZZ9XA", "SSB", "")}, station)).records.at(0);
-        EXPECT_EQ(record.contains("TX_PWR") ? record.at("TX_PWR") : "", written) << typed;
-    }
-}
-
 }  // namespace
 }  // namespace zelora

@@ -82,32 +82,3 @@ TEST(ReplaceFile, PlantedLinksAreNeverFollowedAndAFailureLeavesNothing) {
 
 }  // namespace
 }  // namespace zelora
-
-namespace zelora {
-namespace {
-
-TEST(ReadLines, AByteOrderMarkOnlyAtTheStartIsSkipped) {
-    const std::pair<std::string, std::vector<std::string>> rows[] = {
-        {"\xEF\xBB\xBF"
-         "Call = X\r\nLocator = Y\r\n",
-         {"Call = X", "Locator = Y"}},
-        {"\xEF\xBB\xBF", {}},
-        {"\xEF\xBB"
-         "Call\n",
-         {"\xEF\xBB"
-          "Call"}},
-        {"A\n\xEF\xBB\xBF"
-         "B\n",
-         {"A",
-          "\xEF\xBB\xBF"
-          "B"}},
-    };
-    testing::FakePlatform fake;
-    for (const auto& [bytes, lines] : rows) {
-        fake.dir.write("f.txt", bytes);
-        EXPECT_EQ(read_lines(fake.platform(), fake.dir.file("f.txt")).lines, lines) << bytes;
-    }
-}
-
-}  // namespace
-}  // namespace zelora
