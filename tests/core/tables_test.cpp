@@ -409,16 +409,21 @@ const std::map<std::string, Rule>& rules() {
              s.get<EdiSaveScreen>().Command3_Click();
              return Fields{joined(s.told()), std::to_string(files_in(s))};
          }},
-        {"adif_power",
+        // The ADIF export of station ZZ9QX/P in JN81GD at 13.05.09 UTC: operators, power, then
+        // each QSO's record fields joined by "|"; the whole file.
+        {"adif",
          [](const Fields& in) {
-             QsoRecord qso{"001", "19/07/20", "07.20", "144",    "SSB", "ZZ9XA",
-                           "59",  "59",       "005",   "JN61FV", "",    " 350"};
-             const std::string adif =
-                 adif_log({qso}, {"ZZ9QX", "JN81GD", "ZZ9QX", in[0], {2020, 7, 19, 7, 20, 0}});
-             const std::size_t at = adif.find("<TX_PWR:");
-             if (at == std::string::npos) return Fields{""};
-             const std::size_t close = adif.find('>', at);
-             return Fields{adif.substr(close + 1, std::stoul(adif.substr(at + 8)))};
+             std::vector<QsoRecord> qsos;
+             for (std::size_t i = 2; i < in.size(); ++i) {
+                 Fields f;
+                 std::istringstream record(in[i]);
+                 for (std::string field; std::getline(record, field, '|');) f.push_back(field);
+                 f.resize(12);
+                 qsos.push_back(
+                     {f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9], f[10], f[11]});
+             }
+             return Fields{
+                 adif_log(qsos, {"ZZ9QX/P", "JN81GD", in[0], in[1], {2020, 7, 19, 13, 5, 9}})};
          }},
         // Corrections of the four QSOs of log_four_qsos, each "CALLSIGN:Box=text", one after
         // the other; then the totals as after each QSO logged so.
