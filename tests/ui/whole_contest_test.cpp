@@ -1,7 +1,7 @@
 // A whole contest played as an operator plays it, keys typed into whichever box has the focus:
 // the first start, 150 QSOs, the member lists, a correction, the EDI log and the report, then a
-// second start that continues the contest. The files written are compared with expected files
-// made by tests/data/whole_contest/make_expected.py from the file formats alone.
+// second start that continues the contest. The contest and the files it must write are made by
+// tests/data/whole_contest/make_expected.py from the file formats alone.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <string>
+#include <vector>
 
 #include "support/fakes.h"
 #include "ui/window_views.h"
@@ -20,40 +21,30 @@ using zelora::WindowId;
 
 namespace {
 
-// The contest's QSOs; make_expected.py builds the same table.
+// The contest's QSOs as make_expected.py writes them: callsign, serial, locator, mode.
 struct Qso {
     std::string callsign, serial, locator;
     bool cw;
 };
 
-constexpr const char* kLocators[] = {"JN61FV", "JN45LL", "JN71AA", "JN70FU", "KN01AA",
-                                     "IL19AA", "JN81GE", "JL81GD", "JN81GD"};
-
-Qso qso(int i) {
-    std::string callsign =
-        "ZZ" + std::to_string(i % 10) + "A" + char('A' + i / 26) + char('A' + i % 26);
-    if (i % 7 == 3) callsign += "/P";
-    return {callsign, std::to_string(i % 40 + 1), kLocators[i % 9], i % 3 == 1};
-}
-
-// Base calls of the two clubs' members, with their numbers as the lists hold them.
-std::string iqrp_list() {
-    std::string list;
-    for (int i = 0; i < 170; i += 11)
-        list += qso(i).callsign.substr(0, 6) + "#" + std::to_string(i) + "\r\n";
-    return list;
-}
-std::string mqc_list() {
-    std::string list;
-    for (int i = 5; i < 170; i += 13)
-        list += qso(i).callsign.substr(0, 6) + "#" + std::to_string(i * 3) + "\r\n";
-    return list;
-}
-
 QByteArray expected(const char* name) {
     QFile file(QStringLiteral(ZELORA_TEST_DATA "/whole_contest/") + name);
     if (!file.open(QIODevice::ReadOnly)) return "missing " + QByteArray(name);
     return file.readAll();
+}
+
+Qso qso(int i) {
+    static const std::vector<Qso> qsos = [] {
+        std::vector<Qso> all;
+        for (const QByteArray& line : expected("qsos.txt").split('\n')) {
+            const QList<QByteArray> f = line.split(' ');
+            if (f.size() == 4)
+                all.push_back(
+                    {f[0].toStdString(), f[1].toStdString(), f[2].toStdString(), f[3] == "CW"});
+        }
+        return all;
+    }();
+    return qsos.at(static_cast<std::size_t>(i));
 }
 
 QWidget* focused() {
@@ -136,8 +127,8 @@ class WholeContestTest : public QObject {
   private slots:
     void aWholeContestThenItsContinuation() {
         zelora::testing::FakePlatform fake;
-        fake.dir.write("iqrp.txt", iqrp_list());
-        fake.dir.write("mqc.txt", mqc_list());
+        fake.dir.write("iqrp.txt", expected("iqrp.txt").toStdString());
+        fake.dir.write("mqc.txt", expected("mqc.txt").toStdString());
         {
             Run run{fake};
             zelora::start_program(run.windows);
