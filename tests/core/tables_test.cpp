@@ -368,37 +368,18 @@ const std::map<std::string, Rule>& rules() {
              edi_line(s, "");
              return Fields{s.get<EdiSaveScreen>().Text1.text()};
          }},
-        {"power",
-         [](const Fields& in) {
-             ContestSession s;
-             EdiHeaderScreen& header = s.get<EdiHeaderScreen>();
-             assign(header, {"Combo1=" + in[0], "Text19=" + in[1]}, 0);
-             const std::string line = edi_line(s, "SPowe=");
-             return Fields{joined(s.told()), line, header.visible() ? "header" : "",
-                           header.Combo1.text()};
-         }},
         {"save_name",
          [](const Fields& in) {
              ContestSession s;
              s.fake.dir.block("taken.edi");
              EdiSaveScreen& save = s.get<EdiSaveScreen>();
-             save.Text1.set("[REG1TEST;1]\r\n[END; x]\r\n");
+             save.Text1.set(in.size() > 1 ? in[1] : "[REG1TEST;1]\r\n[END; x]\r\n");
              save.Text2.set(in[0]);
              save.Command1_Click();
              const std::string told = joined(s.told());
-             const bool saved = told.starts_with("Il Log");
-             return Fields{save.Text2.text(), told, saved ? s.fake.dir.read(save.Text2.text()) : "",
+             return Fields{save.Text2.text(), told,
+                           told.starts_with("Il Log") ? s.fake.dir.read(save.Text2.text()) : "",
                            std::to_string(files_in(s))};
-         }},
-        {"save_bytes",
-         [](const Fields& in) {
-             ContestSession s;
-             EdiSaveScreen& save = s.get<EdiSaveScreen>();
-             save.Text2.set("log.edi");
-             save.Text1.set(in[0]);
-             save.Command1_Click();
-             return Fields{s.fake.dir.exists("log.edi") ? s.fake.dir.read("log.edi") : "(none)",
-                           joined(s.told())};
          }},
         {"adif_name",
          [](const Fields& in) {

@@ -26,17 +26,7 @@ struct ShownMessage {
     std::string title;
     std::string text;
     MessageIcon icon;
-
-    bool operator==(const ShownMessage&) const = default;
 };
-
-// A box as the program must show it: always titled "Zelora VHF qrp Test".
-inline ShownMessage information(const std::string& text) {
-    return {"Zelora VHF qrp Test", text, MessageIcon::information};
-}
-inline ShownMessage critical(const std::string& text) {
-    return {"Zelora VHF qrp Test", text, MessageIcon::critical};
-}
 
 class RecordingMessages : public MessageBoxes {
   public:

@@ -8,12 +8,15 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QtTest>
 
 #include <string>
 #include <vector>
 
 #include "support/fakes.h"
+#include "ui/statistics_pictures.h"
 #include "ui/window_views.h"
 #include "windows/main_log_screen.h"
 
@@ -78,7 +81,7 @@ struct Run {
     void focus(WindowId id, const char* name) const {
         views.view(id)->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(views.view(id)));
-        find(id, name)->setFocus(Qt::TabFocusReason);
+        find<QWidget>(id, name)->setFocus(Qt::TabFocusReason);
     }
     QString mode() const { return find(WindowId::main_log, "Text5")->text(); }
 
@@ -235,21 +238,49 @@ class WholeContestTest : public QObject {
             type("Via Roma 1");
             run.focus(WindowId::edi_header, "Text19");
             type("0,5");
+            run.focus(WindowId::edi_header, "Text10");
+            type("Forl");
+            QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_Igrave, QStringLiteral("ì"),
+                                Qt::NoModifier);
+            run.focus(WindowId::edi_header, "Combo1");
+            key(Qt::Key_Down);                            // "3 watt"
             run.click(WindowId::edi_header, "Command2");  // "Crea EDI"
-            run.click(WindowId::edi_save, "Command1");    // "Salva"
-            QCOMPARE(QByteArray::fromStdString(fake.dir.read("01-ZZ9AAA.edi")),
+            auto* log = run.find<QPlainTextEdit>(WindowId::edi_save, "Text1");
+            log->moveCursor(QTextCursor::End);  // a line typed after the log is saved with it
+            QTest::keyClicks(log, QStringLiteral("73"));
+            QTest::keyClick(log, Qt::Key_Return);
+            run.click(WindowId::edi_save, "Command1");  // "Salva"
+            QCOMPARE(QByteArray::fromStdString(fake.dir.read("02-ZZ9AAA.edi")),
                      expected("first.edi"));
+            log->clear();                               // the export is made of the log's QSOs
+            run.click(WindowId::edi_save, "Command3");  // "Esporta ADIF"
+            QVERIFY(fake.dir.read("ZZ9AAA.adi").find("<CALL:6>ZZ0AAA <QSO_DATE:8>20200719 ") !=
+                    std::string::npos);
             run.click(WindowId::edi_save, "Command2");  // "Esci"
+            run.click(WindowId::main_log, "Command2");  // the header kept its boxes while hidden
+            QCOMPARE(run.find(WindowId::edi_header, "Text10")->text(), QStringLiteral("Forlì"));
 
-            run.click(WindowId::main_log, "Command6");    // "STAT"
+            run.click(WindowId::main_log, "Command6");  // "STAT"
+            auto* ranking = run.find<QListWidget>(WindowId::statistics, "List1");
+            QCOMPARE(ranking->count(), 150);
+            QCOMPARE(ranking->item(0)->text().toLatin1() + "\r",
+                     expected("report.txt").split('\n')[12]);
+            auto* map = run.find<zelora::ui::SquareMapPicture>(WindowId::statistics, "MapPicture");
+            QVERIFY(map->worked(13, 5) && !map->worked(0, 0));  // JN61 worked, JO14 not
+            QVERIFY(run.find<QPlainTextEdit>(WindowId::statistics, "Text5")
+                        ->toPlainText()
+                        .contains(QStringLiteral("\n330-359\u00B0  - 16\n")));
             run.click(WindowId::statistics, "Command2");  // "Report"
             run.click(WindowId::report, "Command1");      // "Salva"
             QCOMPARE(QByteArray::fromStdString(fake.dir.read("zelora_qrp_statistiche.txt")),
                      expected("report.txt"));
+            run.views.view(WindowId::report)->close();  // the close box does as "Chiudi"
+            QVERIFY(!run.windows.is_open(WindowId::report));
             QCOMPARE(
                 run.take_messages(),
                 (Texts{"I dati del QSO sono stati modificati",
-                       "Il Log del Contest e' stato salvato in " + in_dir(fake, "01-ZZ9AAA.edi"),
+                       "Il Log del Contest e' stato salvato in " + in_dir(fake, "02-ZZ9AAA.edi"),
+                       "Log ADIF salvato in " + in_dir(fake, "ZZ9AAA.adi"),
                        "Log salvato in " + in_dir(fake, "zelora_qrp_statistiche.txt")}));
 
             run.click(WindowId::main_log, "Command3");  // "Esci"
@@ -263,19 +294,14 @@ class WholeContestTest : public QObject {
         run.focus(WindowId::main_log, "Text6");
         for (int i = 150; i < 170; ++i) run.log(i);
         // The score frame shows the totals the logic keeps.
-        const zelora::MainLogScreen& m = run.windows.get<zelora::MainLogScreen>();
-        for (const auto& [name, total] : {std::pair{"Label19", &m.Label19},
-                                          {"Label21", &m.Label21},
-                                          {"Label23", &m.Label23},
-                                          {"Label25", &m.Label25},
-                                          {"Label44", &m.Label44},
-                                          {"Label27", &m.Label27},
-                                          {"Label28", &m.Label28},
-                                          {"Label29", &m.Label29},
-                                          {"Label51", &m.Label51},
-                                          {"Label52", &m.Label52}})
-            QCOMPARE(run.find<QLabel>(WindowId::main_log, name)->text(),
-                     QString::fromStdString(total->text()));
+        const zelora::ContestTotals t = run.windows.get<zelora::MainLogScreen>().totals();
+        const std::string values[] = {t.qso,      t.qrb,     t.molt,    t.punti, t.media,
+                                      t.odx_call, t.odx_loc, t.odx_qrb, t.iqrp,  t.mdc};
+        const char* labels[] = {"Label19", "Label21", "Label23", "Label25", "Label44",
+                                "Label27", "Label28", "Label29", "Label51", "Label52"};
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(run.find<QLabel>(WindowId::main_log, labels[i])->text(),
+                     QString::fromStdString(values[i]));
         run.click(WindowId::main_log, "Command2");    // "Crea LOG"
         run.click(WindowId::edi_header, "Command2");  // "Crea EDI"
         run.focus(WindowId::edi_save, "Text2");

@@ -92,12 +92,12 @@ def partial_state(qsos):
     return "".join(line + "\r\n" for line in lines)
 
 
-def edi_log(qsos, name, address, power):
+def edi_log(qsos, name, address, power, city="", section="01", typed_after=""):
     t = totals(qsos)
     lines = ["[REG1TEST;1]", "TName=ZELORA VHF QRP Contest 2020", "TDate=20200719;20200719",
              "PCall=ZZ9AAA", "PWWLo=JN81GD", "PExch=001", "PAdr1=" + address, "PAdr2=",
-             "PSect=01", "PBand=144 MHz", "PClub=", "RName=" + name, "RCall=ZZ9AAA",
-             "RAdr1=" + address, "RAdr2=", "RPoCo=", "RCity=", "RCoun=", "RPhon=", "RHBBS=",
+             "PSect=" + section, "PBand=144 MHz", "PClub=", "RName=" + name, "RCall=ZZ9AAA",
+             "RAdr1=" + address, "RAdr2=", "RPoCo=", "RCity=" + city, "RCoun=", "RPhon=", "RHBBS=",
              "MOpe1=ZZ9AAA", "MOpe2=", "STXeq=", "SPowe=" + power, "SRXeq=", "SAnte=", "SAntH=;",
              "CQSOs=%d;%d" % (t["qso"], t["molt"]), "CQSOP=%d" % t["qrb"], "CWWLs=0;0;0",
              "CWWLB=0", "CExcs=%d;%d;%d" % (t["qso"], t["qrb"], t["molt"]),
@@ -106,7 +106,7 @@ def edi_log(qsos, name, address, power):
              "[QSORecords;%d]" % t["qso"]]
     body = "".join(edi(q) for q in qsos)
     return "".join(line + "\r\n" for line in lines) + body + \
-        "[END; Created with Zelora QRP Test by ZZ9AAA]\r\n"
+        "[END; Created with Zelora QRP Test by ZZ9AAA]\r\n" + typed_after
 
 
 def square_map(worked):
@@ -167,7 +167,9 @@ write("mqc.txt", "".join("%s#%d\r\n" % item for item in MQC.items()))
 write("before_correction.db", partial_state(qsos[:150]))
 qsos[5]["serial"] = "123"  # the correction
 write("first.db", partial_state(qsos[:150]))
-write("first.edi", edi_log(qsos[:150], "Mario Rossi", "Via Roma 1", "0,5"))
+# Category "3 watt" (section 02), and a line typed after the log in the save window.
+write("first.edi", edi_log(qsos[:150], "Mario Rossi", "Via Roma 1", "0,5", "Forl\xec", "02",
+                           "73\r\n"))
 write("second.db", partial_state(qsos))
 write("second.edi", edi_log(qsos, "", "", ""))
 write("report.txt", report(qsos[:150]))
