@@ -62,27 +62,5 @@ TEST_F(EdiLogFlow, ProposedNameAndRepeatedCreaEdiKeepEverything) {
     EXPECT_TRUE(windows->finished());
 }
 
-TEST_F(EdiLogFlow, EsportaAdifWritesTheLoggedQsosNotTheBox) {
-    ASSERT_TRUE(create_edi());
-    save().Command3_Click();
-    EXPECT_EQ(told(), Strings{"Nessun QSO da esportare"});
-    log("ZZ9XA", "JN61FV", "I003");
-    log("ZZ9XB/P", "KN01AA", "", "005", true);
-    header().Text2.set("ZZ9QX/P");
-    header().Text14.set("ZZ9QX ZZ9QY");
-    header().Text19.set("0,5");
-    fake.clock.utc = {2020, 7, 19, 8, 5, 9};
-    save().Text1.set("");
-    save().Command3_Click();
-    EXPECT_EQ(told(), Strings{"Log ADIF salvato in <dir>/ZZ9QX_P.adi"});
-    const std::string adif = fake.dir.read("ZZ9QX_P.adi");
-    for (const char* field :
-         {"<CREATED_TIMESTAMP:15>20200719 080509 <EOH>\r\n<CALL:5>ZZ9XA ", "<SRX_STRING:4>I003 ",
-          "<CALL:7>ZZ9XB/P ", "<STATION_CALLSIGN:7>ZZ9QX/P <OPERATOR:11>ZZ9QX ZZ9QY ",
-          "<TX_PWR:3>0.5 <DISTANCE:3>293 <EOR>\r\n"}) {
-        EXPECT_NE(adif.find(field), std::string::npos) << field;
-    }
-}
-
 }  // namespace
 }  // namespace zelora

@@ -70,6 +70,7 @@ TEST_F(MainLogFlow, OnlyTheSameCallsignIsAlreadyWorkedAndItsRefusalClearsTheEntr
         (Strings{"", "", "", "", "19/07/20", "07.20", "CW", "599"}));
     EXPECT_EQ(m.focused(), &m.Text6);
     EXPECT_FALSE(m.Label12.visible() || m.Line2.visible);
+    EXPECT_EQ(m.aids.DupeMark.text() + m.aids.PartialList.text(), "");  // cleared with the row
 }
 
 TEST_F(MainLogFlow, LoggedDistanceIsThatOfTheQsosOwnLocator) {

@@ -30,16 +30,6 @@ struct Aids : ::testing::Test, testing::ContestSession {
     }
 };
 
-TEST_F(Aids, TheMarkAgreesWithTheRefusalOfOkAndClearsWithTheEntryRow) {
-    log("ZZ9XA");
-    EXPECT_EQ(shown("ZZ9XA")[0], "DUPE 001 07.20");
-    main().Text9.set("002");
-    main().Text10.set("JN61FV");
-    main().Command1_Click();
-    EXPECT_EQ(told(), Strings{"QSO non valido, la stazione risulta gi\xE0 collegata"});
-    EXPECT_EQ(shown(main().Text6.text()), (Strings{"", "", ""}));
-}
-
 TEST_F(Aids, PartialListHoldsTenCallsignsMostRecentFirst) {
     for (int n = 0; n < 14; ++n) log("ZZ" + std::to_string(10 + n));
     std::string expected;

@@ -99,9 +99,14 @@ TEST_F(QsoEdit, TypingAidsOneWriteASearchAndLeavingTheContestCloseTheWindow) {
         EXPECT_EQ(box->text(), "IZ0AB");
         EXPECT_EQ(box->caret(), 5u);
     }
-    correct("ZZ9XA", &E::Text4, "0800");
+    correct("ZZ9XA/P", &E::Text7, "579");
+    e.Text1.set("ZZ9XA/P");
+    e.Command3_Click();  // the mode sets its report before the logged one is shown
+    EXPECT_EQ(e.Text7.text() + e.Label14.text(), "579579");
+    e.Command1_Click();
     e.Command1_Click();  // the search is gone with the correction
     EXPECT_EQ(told(), (Strings{"I dati del QSO sono stati modificati",
+                               "I dati del QSO sono stati modificati",
                                "Cercare prima il QSO da modificare"}));
     windows->close(WindowId::qso_edit);
     main().Command5_Click();

@@ -1,3 +1,4 @@
+// The compass needle and the km bar drawn where the pointing geometry puts them.
 #include <QImage>
 #include <QtTest>
 
@@ -32,6 +33,9 @@ class PointingPicturesTest : public QObject {
         compass.setNeedle(zelora::needle_pointing(zelora::kNeedleAtStart, 90));
         QVERIFY(is_needle(rendered(compass).pixelColor(96, 56)));
         QVERIFY(!is_needle(rendered(compass).pixelColor(57, 18)));
+        const zelora::TwipLine east = zelora::needle_pointing(zelora::kNeedleAtStart, 90);
+        const zelora::TwipLine kept = zelora::needle_pointing(east, 1.7976931348623157e308);
+        QVERIFY(kept.x2 == east.x2 && kept.y2 == east.y2);  // a direction out of reach: no move
 
         zelora::ui::KmScalePicture scale;
         QCOMPARE(scale.size(), QSize(225, 42));
