@@ -1,4 +1,6 @@
-// Editing inside the boxes and the keyboard flow of an operator who never takes the mouse.
+// Editing inside the boxes and the keyboard flow of an operator who never takes the mouse, and
+// the operator aids as the callsign is typed (what they show for each text is the rows of
+// tests/data/tables/aids.txt).
 
 #include <QApplication>
 #include <QClipboard>
@@ -44,6 +46,12 @@ struct Program : zelora::testing::UiProgram {
         windows.get<zelora::StationScreen>().set_visible(true);
         windows.get<zelora::AdminScreen>().set_visible(true);
         click(WindowId::admin, "Command2");
+    }
+    void log_qso(const QString& callsign, const QString& locator) const {
+        type("Text6", callsign);
+        type("Text9", "1");
+        type("Text10", locator);
+        QTest::keyClick(box("Text10"), Qt::Key_Return);
     }
 };
 
@@ -179,6 +187,42 @@ class KeyboardTest : public QObject {
         QTRY_VERIFY(callsign->hasFocus());
         QTest::keyClick(callsign, Qt::Key_L, Qt::AltModifier);
         QTRY_COMPARE(program.label("Label46"), QStringLiteral("off-line"));
+    }
+
+    void dupePartialListAndHintAppearAndClearKeyByKey() {
+        Program program;
+        program.fake.dir.write("iqrp.txt", "ZZ9XA#12\r\n");
+        program.start();
+        program.log_qso("zz9xa/p", "jn61fv");
+        program.fake.clock.utc.minute = 24;
+        program.log_qso("zz9xab", "kn01aa");
+        QCOMPARE(program.label("Rate10") + program.label("Rate60"), QStringLiteral("122"));
+
+        // Typed so far, then the dupe mark, the partial list and the member hint.
+        const QString both = QStringLiteral("ZZ9XAB      KN01AA\nZZ9XA/P     JN61FV\n");
+        const std::tuple<QString, QString, QString, QString> steps[] = {
+            {"zz", "", both, ""},
+            {"zz9xa/p", "DUPE 001 07.20", "ZZ9XA/P     JN61FV\n", "I-QRP I012"},
+            {"zz9xa/pp", "", "", "I-QRP I012"},
+        };
+        QLineEdit* callsign = program.box("Text6");
+        callsign->setFocus(Qt::TabFocusReason);
+        for (const auto& [typed, dupe, partial, hint] : steps) {
+            QTest::keyClicks(callsign, typed.mid(callsign->text().size()));
+            QCOMPARE(callsign->text(), typed.toUpper());
+            QCOMPARE(program.label("DupeMark"), dupe);
+            QCOMPARE(callsign->styleSheet().contains("background"), !dupe.isEmpty());
+            QCOMPARE(program.label("PartialList"), partial);
+            QCOMPARE(program.label("MemberHint"), hint);
+        }
+        QTest::keyClick(callsign, Qt::Key_Backspace);
+        QCOMPARE(program.label("DupeMark"), QStringLiteral("DUPE 001 07.20"));
+        callsign->selectAll();
+        QTest::keyClick(callsign, Qt::Key_Delete);
+        for (const char* name : {"DupeMark", "PartialList", "MemberHint"})
+            QVERIFY(program.label(name).isEmpty());
+        QVERIFY(callsign->styleSheet().isEmpty());
+        QVERIFY(program.fake.messages.shown.empty());
     }
 };
 
