@@ -4,9 +4,9 @@
 
 #include <filesystem>
 #include <string>
-#include <tuple>
 
 #include "support/contest_session.h"
+#include "windows/admin_screen.h"
 #include "windows/award_screen.h"
 #include "windows/bearing_calculator_screen.h"
 
@@ -35,24 +35,17 @@ TEST_F(MainLogFlow, SixCharacterLocatorShowsDistanceAndHeading) {
 }
 
 TEST_F(MainLogFlow, LocatorBoxTakesUtcOnLineOnlyTheClockButtonLocalTimeOffLine) {
-    const std::tuple<DateTime, DateTime, std::string, std::string> rows[] = {
-        {{2020, 7, 20, 1, 30}, {2020, 7, 19, 23, 30}, "19/07/20", "23.30"},   // across midnight
-        {{2020, 10, 25, 2, 30}, {2020, 10, 25, 1, 30}, "25/10/20", "01.30"},  // summer time ends
-        {{2020, 10, 25, 3, 5}, {2020, 10, 25, 2, 5}, "25/10/20", "02.05"}};
-    for (const auto& [local, utc, date, time] : rows) {
-        fake.clock.local = local;
-        fake.clock.utc = utc;
-        m.focus(m.Text6);
-        m.focus(m.Text10);
-        EXPECT_EQ(texts({&m.Text2, &m.Text3}), (Strings{date, time}));
-    }
+    fake.clock.local = {2020, 7, 20, 1, 30};  // past midnight, the UTC day not yet
+    fake.clock.utc = {2020, 7, 19, 23, 30};
+    m.focus(m.Text6);
+    m.focus(m.Text10);
+    EXPECT_EQ(texts({&m.Text2, &m.Text3}), (Strings{"19/07/20", "23.30"}));
     m.Command7_Click();
     m.Text2.set("18/07/20");
     m.Text3.set("10.00");
     m.focus(m.Text6);
     m.focus(m.Text10);
     EXPECT_EQ(texts({&m.Text2, &m.Text3}), (Strings{"18/07/20", "10.00"}));
-    fake.clock.local = {2020, 7, 20, 1, 30};
     m.Command9_Click();
     EXPECT_EQ(texts({&m.Text2, &m.Text3}), (Strings{"20/07/20", "01.30"}));
     EXPECT_EQ(m.focused(), &m.Text2);
@@ -139,6 +132,31 @@ TEST_F(MainLogFlow, PartialStateWriteFailureIsToldOnceAndKeepsTheOldFile) {
     fake.dir.block("parziale.db");
     log("ZZ9XF");
     EXPECT_EQ(told().size(), 1u);  // a new failure is told again
+}
+
+// The calculator window calculates only for another locator than the last; its results for pairs
+// of locators are the rows of tests/data/tables/locator.txt, hostile bytes the locator
+// fuzzer's corpus.
+TEST_F(MainLogFlow, CalculatorUntouchedOrUnchangedCalculatesNothingAndExitDiscards) {
+    BearingCalculatorScreen& c = get<BearingCalculatorScreen>();
+    c.Command1_Click();  // Locator 2 still "..."
+    EXPECT_EQ(texts({&c.Text3, &c.Text5, &c.Text6, &c.Text1, &m.Label13, &m.Label15}),
+              (Strings{"JN81GD", "...", "...", "...", "", ""}));
+    EXPECT_FALSE(c.visible());
+    c.SetLocator2("JN61FV");
+    c.SetLocator1("JN45LL");
+    c.SetLocator2("JN61FV");  // the same text again
+    EXPECT_EQ(texts({&m.Label13, &m.Label15}), (Strings{" 350", " 285"}));
+    c.Command1_Click();
+    EXPECT_EQ(texts({&m.Label13, &m.Label15}), (Strings{" 486", " 144"}));
+    c.Command2_Click();
+    EXPECT_FALSE(open(WindowId::bearing_calculator));
+    EXPECT_EQ(get<BearingCalculatorScreen>().Text5.text(), "...");
+}
+
+TEST_F(MainLogFlow, AdministrationChiudiClosesOnlyItself) {
+    get<AdminScreen>().Command1_Click();
+    EXPECT_FALSE(open(WindowId::admin) || open(WindowId::member_lists));
 }
 
 }  // namespace

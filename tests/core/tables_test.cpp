@@ -199,24 +199,10 @@ const std::map<std::string, Rule>& rules() {
                  result.push_back(keys[static_cast<int>(e.key)] + ("=" + e.value));
              return result;
          }},
-        {"station_profile_text",
-         [](const Fields& in) { return Fields{station_profile_text(in[0], in[1], in[2], in[3])}; }},
-        {"read_lines",
-         [](const Fields& in) {
-             ContestSession s("");
-             s.fake.dir.write("f.txt", in[0]);
-             return read_lines(s.fake.platform(), s.fake.dir.file("f.txt")).lines;
-         }},
         {"partial_state_lines", [](const Fields& in) { return entries(parse_partial_state(in)); }},
         {"partial_state_file",
          [](const Fields& in) { return entries(parse_partial_state(split_lines(in[0]))); }},
         {"qso_from_edi_line", [](const Fields& in) { return fields_of(qso_from_edi_line(in[0])); }},
-        {"qso_lines",
-         [](const Fields& in) {
-             const QsoRecord q{in[0], in[1], in[2], in[3], in[4],  in[5],
-                               in[6], in[7], in[8], in[9], in[10], in[11]};
-             return Fields{qso_list_line(q), edi_qso_line(q)};
-         }},
         {"looked_up_member",
          [](const Fields& in) {
              ContestSession s("");
@@ -506,8 +492,9 @@ const std::map<std::string, Rule>& rules() {
              return saved;
          }},
         // The member-list window opened over iqrp.txt and mqc.txt ("-": no file, "!": a
-        // directory in its place), then boxes set ("Name=text"), "Cerca" and "Aggiungi"; the
-        // messages, both files, and the counts, list choice, next number and add field.
+        // directory in its place), then boxes set ("Name=text"), "Cerca", "Aggiungi", and a
+        // file made a directory ("block:") or taken away ("free:"); the messages, both files, and
+        // the counts, list choice, next number and add field.
         {"member_lists",
          [](const Fields& in) {
              ContestSession s("");
@@ -518,6 +505,10 @@ const std::map<std::string, Rule>& rules() {
                                   {"Text5", &w.Text5}, {"Text6", &w.Text6}, {"Combo1", &w.Combo1}};
              for (std::size_t i = 2; i < in.size(); ++i) {
                  const std::size_t equals = in[i].find('=');
+                 if (in[i].starts_with("block:") || in[i].starts_with("free:"))
+                     std::filesystem::remove_all(
+                         s.fake.dir.file(in[i].substr(in[i].find(':') + 1)));
+                 if (in[i].starts_with("block:")) s.fake.dir.block(in[i].substr(6));
                  if (in[i] == "Cerca") w.Command2_Click();
                  if (in[i] == "Aggiungi") w.Command3_Click();
                  if (equals != std::string::npos)

@@ -1,6 +1,6 @@
 // The windows the whole-contest test does not drive through their widgets, or not wholly: the
-// start dialog, the award window, the bearing calculator, the member lists; every window's
-// title; the pointing pictures.
+// start dialog, the award window, the bearing calculator, the member lists; and the pointing
+// pictures.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,12 +16,7 @@
 #include "windows/admin_screen.h"
 #include "windows/award_screen.h"
 #include "windows/bearing_calculator_screen.h"
-#include "windows/edi_header_screen.h"
-#include "windows/edi_save_screen.h"
 #include "windows/member_list_screen.h"
-#include "windows/qso_edit_screen.h"
-#include "windows/report_screen.h"
-#include "windows/statistics_screen.h"
 
 using zelora::WindowId;
 using Program = zelora::testing::UiProgram;
@@ -64,11 +59,6 @@ bool is_bar(QColor c) {
 }
 
 }  // namespace
-
-template <class... Screens>
-void open(zelora::WindowSet& windows) {
-    (windows.get<Screens>(), ...);
-}
 
 class SmallWindowsTest : public QObject {
     Q_OBJECT
@@ -123,32 +113,6 @@ class SmallWindowsTest : public QObject {
         QTest::keyClicks(box("Text5"), "v");
         QCOMPARE(box("Text5")->text(), QStringLiteral("JN61FV"));
         QCOMPARE(box("Text6")->text() + box("Text1")->text(), QStringLiteral(" 350 285"));
-    }
-
-    void everyWindowsTitle() {
-        Program program;
-        program.start();
-        const std::pair<WindowId, const char*> titles[] = {
-            {WindowId::main_log, "Zelora VHF qrp - ZZ9QX Sez. di Dorvasca - ver 1.00"},
-            {WindowId::station, "Zelora qrp Test - Dati Stazione"},
-            {WindowId::start, "Zelora VHF qrp test - ZZ9QX Sez. di Dorvasca"},
-            {WindowId::award, "I-QRP Club Awars"},
-            {WindowId::bearing_calculator, "Bearing utility 1.1 - ZZ9AAA"},
-            {WindowId::edi_header, "Zelora qrp Test - Compilazione Log formato EDI"},
-            {WindowId::edi_save, "Zelora qrp Test - Salva Log edi"},
-            {WindowId::qso_edit, "Zelora qrp Test - Modfica dati QSO"},
-            {WindowId::statistics, "Zelora QRP Test - Statistiche"},
-            {WindowId::report, "Zelora QRP Test - Report"},
-            {WindowId::admin, "Zelora VHF qrp - Amministrazione"},
-            {WindowId::member_lists, "Gestione Database IQRP - MQC"}};
-        open<zelora::StationScreen, zelora::StartScreen, zelora::AwardScreen,
-             zelora::BearingCalculatorScreen, zelora::EdiHeaderScreen, zelora::EdiSaveScreen,
-             zelora::QsoEditScreen, zelora::StatisticsScreen, zelora::ReportScreen,
-             zelora::AdminScreen, zelora::MemberListScreen>(program.windows);
-        for (const auto& [id, title] : titles) {
-            QVERIFY(program.views.view(id));
-            QCOMPARE(program.views.view(id)->windowTitle(), QString::fromUtf8(title));
-        }
     }
 
     void theListsOpenInPlaceOfTheAdministrationSearchAndEsci() {
