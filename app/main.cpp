@@ -15,13 +15,18 @@ int main(int argc, char** argv) {
 
     zelora::ui::SystemClock clock;
     zelora::ui::QtMessageBoxes messages;
-    const zelora::Platform platform{clock, messages, zelora::ui::executable_directory(),
-                                    zelora::ui::executable_directory_text()};
+    const zelora::Platform platform = zelora::ui::program_platform(clock, messages);
     // Held until the program ends; the system lets it go however the program ends.
     const zelora::DirectoryLock lock(platform.program_directory);
-    if (!lock.taken()) {
+    if (lock.held_elsewhere()) {
         inform(platform, "Il programma e' gia' in esecuzione in questa cartella");
         return 0;
+    }
+    if (!lock.taken()) {  // unguarded, two copies could overwrite each other's contest
+        alert(platform, "Impossibile bloccare la cartella " +
+                            platform.shown_path(platform.program_directory) +
+                            ": il programma non puo' partire");
+        return 1;
     }
     zelora::WindowSet windows(platform);
     zelora::ui::WindowViews views(windows);

@@ -1,22 +1,24 @@
 #include "base/directory_lock.h"
 
+#include <cerrno>
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
-#include "base/files.h"
-
 namespace zelora {
 
 DirectoryLock::DirectoryLock(const std::string& directory) {
-    // The file is opened, never written: a second copy changes nothing in the directory.
-    fd_ = ::open(path_in(directory, kLockFileName).c_str(),
-                 O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd_ < 0) {
-        taken_ = true;
-        return;
+    fd_ = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0) return;
+    int result = 0;
+    while ((result = ::flock(fd_, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
     }
-    taken_ = ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
+    if (result == 0) {
+        state_ = State::taken;
+    } else if (errno == EWOULDBLOCK) {
+        state_ = State::held_elsewhere;
+    }
 }
 
 DirectoryLock::~DirectoryLock() {

@@ -5,11 +5,10 @@
 
 namespace zelora {
 
-inline constexpr const char* kLockFileName = "zelora.lock";
-
-// An exclusive lock on the lock file of `directory`, held while this object lives. The system
-// releases it when the process ends in any way, so a killed program never leaves the directory
-// locked.
+// An exclusive lock on `directory` itself, held while this object lives. The system releases it
+// when the process ends in any way, so a killed program never leaves the directory locked. No
+// file in the directory takes part: nothing put there (a read-only file, a link, a directory)
+// can let a second copy in.
 class DirectoryLock {
   public:
     explicit DirectoryLock(const std::string& directory);
@@ -17,14 +16,16 @@ class DirectoryLock {
     DirectoryLock(const DirectoryLock&) = delete;
     DirectoryLock& operator=(const DirectoryLock&) = delete;
 
-    // False when another process (or another lock of this one) holds the directory. A lock file
-    // that cannot be created at all (a read-only directory) does not stop the program: its
-    // files will say what cannot be written.
-    bool taken() const { return taken_; }
+    bool taken() const { return state_ == State::taken; }
+    // Another process (or another lock of this one) holds the directory. When the lock is
+    // neither taken nor held elsewhere, it could not be taken at all (the directory cannot be
+    // opened, the file system keeps no locks): no copy may write there unguarded either.
+    bool held_elsewhere() const { return state_ == State::held_elsewhere; }
 
   private:
+    enum class State { taken, held_elsewhere, failed };
     int fd_ = -1;
-    bool taken_ = false;
+    State state_ = State::failed;
 };
 
 }  // namespace zelora

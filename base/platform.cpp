@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "base/files.h"
+
 namespace zelora {
 namespace {
 
@@ -13,9 +15,19 @@ std::string two_digits(int value) {
 
 }  // namespace
 
+std::string Platform::system_name(const std::string& name) const {
+    return encode_name ? encode_name(name) : name;
+}
+
+std::string Platform::path_of(const std::string& name) const {
+    return path_in(program_directory, system_name(name));
+}
+
 std::string Platform::shown_path(const std::string& path) const {
-    if (program_directory_text.empty() || !path.starts_with(program_directory)) return path;
-    return program_directory_text + path.substr(program_directory.size());
+    if (!path.starts_with(program_directory)) return path;
+    const std::string rest = path.substr(program_directory.size());
+    return (program_directory_text.empty() ? program_directory : program_directory_text) +
+           (decode_name ? decode_name(rest) : rest);
 }
 
 std::string short_date_text(const DateTime& when) {

@@ -2,6 +2,7 @@
 // The platform as the contest logic sees it. The app passes Qt and the real clock;
 // tests pass fakes.
 
+#include <functional>
 #include <string>
 
 namespace zelora {
@@ -29,6 +30,9 @@ class MessageBoxes {
     virtual ~MessageBoxes() = default;
     // A modal box with one "OK" button.
     virtual void show(const std::string& title, const std::string& text, MessageIcon icon) = 0;
+    // A modal question with "Si" and "No": true only when "Si" is chosen. "No" is the default,
+    // and closing the box is "No".
+    virtual bool ask(const std::string& title, const std::string& text) = 0;
 };
 
 // Everything a window needs from outside the program.
@@ -41,7 +45,17 @@ struct Platform {
     // The same directory as Windows-1252 text for messages; characters the code page cannot
     // hold show as "?". Empty: the bytes above are shown as they are.
     std::string program_directory_text = {};
+    // A file name as the system spells it, from its Windows-1252 text, and back. Empty: the
+    // bytes are the same.
+    std::function<std::string(const std::string&)> encode_name = {};
+    std::function<std::string(const std::string&)> decode_name = {};
+    // The executable's own file name, as the system spells it.
+    std::string executable_name = {};
 
+    // A file name (Windows-1252 text) as the system spells it.
+    std::string system_name(const std::string& name) const;
+    // The file `name` (Windows-1252 text) of the program directory, as the system names it.
+    std::string path_of(const std::string& name) const;
     // A path under the program directory as a message shows it.
     std::string shown_path(const std::string& path) const;
 };

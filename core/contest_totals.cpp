@@ -45,23 +45,41 @@ std::int64_t rounded_average(std::int64_t sum, std::int64_t count) {
     return quotient;
 }
 
+// The numbers a whole log adds up, before they are written as the totals' texts.
+struct Counts {
+    std::int64_t qso = 0, qrb = 0, molt = 0, punti = 0, iqrp = 0, mdc = 0;
+};
+
+// The scoring rule of one QSO of `q` whole kilometres and member number `member`, on totals held
+// either as texts (one accepted QSO) or as numbers (a whole log): `add(total, amount)` adds to
+// one of them. True when the QSO beats an ODX of `odx_distance`; on a tie the earlier one stays.
+template <class Totals, class Add>
+bool score_qso(Totals& totals, std::int64_t q, const std::string& member, double odx_distance,
+               Add add) {
+    add(totals.qso, 1);
+    add(totals.qrb, q);
+    if (member.empty()) {
+        add(totals.punti, q);
+    } else {
+        add(totals.molt, 1);
+        add(totals.punti, 2 * q);
+        if (member.front() == 'I') add(totals.iqrp, 1);
+        if (member.front() == 'M') add(totals.mdc, 1);
+    }
+    return odx_distance < static_cast<double>(q);
+}
+
 }  // namespace
 
 ContestTotals add_qso(ContestTotals totals, const std::string& qrb, const std::string& member,
                       const std::string& callsign, const std::string& locator) {
-    const std::int64_t q = whole_value(qrb);
-    totals.qso = add_to(totals.qso, 1);
-    totals.qrb = add_to(totals.qrb, q);
-    if (member.empty()) {
-        totals.punti = add_to(totals.punti, q);
-    } else {
-        totals.molt = add_to(totals.molt, 1);
-        totals.punti = add_to(totals.punti, 2 * q);
-        if (member.front() == 'I') totals.iqrp = add_to(totals.iqrp, 1);
-        if (member.front() == 'M') totals.mdc = add_to(totals.mdc, 1);
-    }
+    const auto add_text = [](std::string& total, std::int64_t amount) {
+        total = add_to(total, amount);
+    };
+    const bool odx =
+        score_qso(totals, whole_value(qrb), member, text_value(totals.odx_qrb), add_text);
     totals.media = total_text(rounded_average(whole_value(totals.qrb), whole_value(totals.qso)));
-    if (text_value(totals.odx_qrb) < static_cast<double>(q)) {
+    if (odx) {
         totals.odx_call = callsign;
         totals.odx_loc = locator;
         totals.odx_qrb = qrb;
@@ -72,35 +90,27 @@ ContestTotals add_qso(ContestTotals totals, const std::string& qrb, const std::s
 ContestTotals totals_of(const QsoIndex& log) {
     const std::vector<QsoRecord>& qsos = log.qsos();
     const std::vector<double>& distances = log.distances();
-    std::int64_t count = 0, qrb = 0, molt = 0, punti = 0, iqrp = 0, mdc = 0;
+    const auto add_number = [](std::int64_t& total, std::int64_t amount) {
+        total = added(total, amount);
+    };
+    Counts counts;
     const QsoRecord* odx = nullptr;
     double odx_distance = 0;  // the number read from the ODX distance, "0" at first
     for (std::size_t i = 0; i < qsos.size(); ++i) {
-        const std::string& member = qsos[i].member;
-        const std::int64_t q = whole_kilometres(distances[i]);
-        count = added(count, 1);
-        qrb = added(qrb, q);
-        if (member.empty()) {
-            punti = added(punti, q);
-        } else {
-            molt = added(molt, 1);
-            punti = added(punti, 2 * q);
-            if (member.front() == 'I') iqrp = added(iqrp, 1);
-            if (member.front() == 'M') mdc = added(mdc, 1);
-        }
-        if (odx_distance < static_cast<double>(q)) {
+        if (score_qso(counts, whole_kilometres(distances[i]), qsos[i].member, odx_distance,
+                      add_number)) {
             odx = &qsos[i];
             odx_distance = distances[i];
         }
     }
     ContestTotals totals;
-    totals.qso = total_text(count);
-    totals.qrb = total_text(qrb);
-    totals.molt = total_text(molt);
-    totals.punti = total_text(punti);
-    totals.media = total_text(rounded_average(qrb, count));
-    totals.iqrp = total_text(iqrp);
-    totals.mdc = total_text(mdc);
+    totals.qso = total_text(counts.qso);
+    totals.qrb = total_text(counts.qrb);
+    totals.molt = total_text(counts.molt);
+    totals.punti = total_text(counts.punti);
+    totals.media = total_text(rounded_average(counts.qrb, counts.qso));
+    totals.iqrp = total_text(counts.iqrp);
+    totals.mdc = total_text(counts.mdc);
     if (odx) {
         totals.odx_call = odx->callsign;
         totals.odx_loc = odx->locator;

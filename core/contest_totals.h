@@ -28,7 +28,7 @@ ContestTotals add_qso(ContestTotals totals, const std::string& qrb, const std::s
                       const std::string& callsign, const std::string& locator);
 
 // The totals of a whole log: the initial totals with each QSO added in log order, exactly as
-// add_qso adds them, without its text conversions on the way.
+// add_qso adds them (the same rule), without its text conversions on the way.
 ContestTotals totals_of(const QsoIndex& log);
 
 }  // namespace zelora

@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "base/text.h"
+#include "geo/locator.h"
+#include "geo/locator_math.h"
 
 namespace zelora {
 namespace {
@@ -69,7 +71,16 @@ const char* member_refusal(const std::string& member) {
 }
 
 bool is_readable_locator(const std::string& locator) {
-    return locator.size() == 6 && is_digit(locator[2]);
+    return Locator::is_valid(locator);
+}
+
+std::int64_t qso_number_value(const std::string& number) {
+    return all_digits(number) ? whole_value(number) : 0;
+}
+
+std::string next_qso_number(const std::string& shown, std::int64_t highest_logged) {
+    if (all_digits(shown) && whole_value(shown) > highest_logged) return shown;
+    return pad_serial(number_text(static_cast<double>(highest_logged + 1)));
 }
 
 }  // namespace zelora

@@ -2,6 +2,7 @@
 // The rules a QSO's values must meet before they reach the log, with the words that refuse
 // them: the entry row and the correction window use the same ones.
 
+#include <cstdint>
 #include <string>
 
 namespace zelora {
@@ -13,6 +14,7 @@ inline constexpr const char* kSentReportRefusal = "Inserire il rapporto RST invi
 inline constexpr const char* kWorkedRefusal =
     "QSO non valido, la stazione risulta gi\xE0 collegata";
 inline constexpr const char* kLocatorRefusal = "Locatore errato";
+inline constexpr const char* kQsoNumberRefusal = "Numero QSO errato";
 
 // A ";" would shift every later field of the EDI record, and line breaks or other control
 // characters would break the log's columns: no box that feeds the log takes them.
@@ -28,7 +30,16 @@ bool is_real_time(const std::string& time);
 bool report_fits_mode(const std::string& report, const std::string& mode);
 // The message refusing a member number, or nullptr when it passes (an empty one passes).
 const char* member_refusal(const std::string& member);
-// A locator the calculator can measure: 6 characters, the third a digit.
+// A place on the map: two field letters A-R, two digits, two sub-square letters A-X, in either
+// case. The calculator measures some other texts too, but to somewhere no station is, so
+// neither a QSO's locator nor the own one may be anything else.
 bool is_readable_locator(const std::string& locator);
+
+// The value of a logged QSO number; 0 for one that is not digits.
+std::int64_t qso_number_value(const std::string& number);
+// The number the next QSO gets: `shown` when it is digits beyond every logged number (the
+// operator may skip ahead), otherwise the one after the highest logged number, so that no
+// number is given twice; zero-padded to 3.
+std::string next_qso_number(const std::string& shown, std::int64_t highest_logged);
 
 }  // namespace zelora

@@ -32,4 +32,9 @@ std::string LogList::text() const {
     return text;
 }
 
+std::optional<std::size_t> line_of_qso(const LogList& list, std::size_t index, std::size_t count) {
+    if (list.size() + index < count) return std::nullopt;
+    return list.size() + index - count;
+}
+
 }  // namespace zelora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,5 +35,11 @@ class LogList {
   private:
     std::vector<std::string> lines_;
 };
+
+// Every list holds one line a QSO for the last QSOs of the log, oldest first: all of them, or
+// (the buffer of a header window opened after the first QSOs) only the later ones. So QSO
+// `index` (0-based) of `count` stands `count - index` lines from the end; a list that began
+// after it holds no line of it.
+std::optional<std::size_t> line_of_qso(const LogList& list, std::size_t index, std::size_t count);
 
 }  // namespace zelora

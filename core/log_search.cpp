@@ -1,16 +1,16 @@
 #include "core/log_search.h"
 
 #include <algorithm>
-#include <cstring>
-#include <limits>
 
 namespace zelora {
 namespace {
 
-constexpr std::int64_t kNoMinute = std::numeric_limits<std::int64_t>::min();
-constexpr char kSeparator = '\n';  // never in a callsign: the boxes drop control characters
-// Callsigns searched together, newest block first, so the search stops early on a long log.
-constexpr std::size_t kBlock = 256;
+// A piece of 2 or 3 characters of a callsign as a number of its own.
+std::uint32_t piece_key(std::string_view piece) {
+    std::uint32_t key = static_cast<std::uint32_t>(piece.size());
+    for (const char c : piece) key = key << 8 | static_cast<unsigned char>(c);
+    return key;
+}
 
 // Days from 1 January 2000 of a date of the proleptic Gregorian calendar.
 std::int64_t days_from_2000(int year, int month, int day) {
@@ -28,19 +28,6 @@ int two_digits(const std::string& text, std::size_t at) {
     const auto digit = [](char c) { return c >= '0' && c <= '9'; };
     if (at + 1 >= text.size() || !digit(text[at]) || !digit(text[at + 1])) return -1;
     return (text[at] - '0') * 10 + (text[at + 1] - '0');
-}
-
-// The first occurrence of `text` in `block` from `from`, found by looking for its byte at
-// `anchor` only: where that byte is rare, most of the block is skipped at memchr's speed.
-std::size_t find_anchored(std::string_view block, std::string_view text, std::size_t anchor,
-                          std::size_t from) {
-    for (std::size_t at = from + anchor; at < block.size(); ++at) {
-        const void* hit = std::memchr(block.data() + at, text[anchor], block.size() - at);
-        if (!hit) break;
-        at = static_cast<std::size_t>(static_cast<const char*>(hit) - block.data());
-        if (block.substr(at - anchor, text.size()) == text) return at - anchor;
-    }
-    return std::string_view::npos;
 }
 
 }  // namespace
@@ -65,33 +52,49 @@ std::int64_t minute_of(const DateTime& when) {
 
 void LogSearch::sync(const QsoIndex& log) {
     const std::vector<QsoRecord>& qsos = log.qsos();
-    const bool rewritten = log.rewrites() != synced_rewrites_ || qsos.size() < starts_.size();
+    const bool rewritten = log.rewrites() != synced_rewrites_ || qsos.size() < superseded_.size();
     if (rewritten) {
         callsigns_.clear();
-        starts_.clear();
+        starts_.assign(1, 0);
+        superseded_.clear();
+        pieces_.clear();
         last_qso_.clear();
         minutes_.clear();
-        byte_counts_.fill(0);
         synced_rewrites_ = log.rewrites();
     }
-    for (std::size_t i = starts_.size(); i < qsos.size(); ++i) append(qsos[i]);
+    for (std::size_t i = superseded_.size(); i < qsos.size(); ++i) append(qsos[i]);
 }
 
 void LogSearch::append(const QsoRecord& qso) {
-    last_qso_[qso.callsign] = starts_.size();
-    starts_.push_back(callsigns_.size());
+    const std::size_t index = superseded_.size();
+    const auto [last, first_time] = last_qso_.try_emplace(qso.callsign, index);
+    if (!first_time) {
+        superseded_[last->second] = true;
+        last->second = index;
+    }
+    superseded_.push_back(false);
     callsigns_ += qso.callsign;
-    for (const char c : qso.callsign) ++byte_counts_[static_cast<unsigned char>(c)];
-    callsigns_ += kSeparator;
-    minutes_.push_back(qso_minute(qso.date, qso.time).value_or(kNoMinute));
-}
-
-std::size_t LogSearch::end_of(std::size_t qso) const {
-    return qso + 1 < starts_.size() ? starts_[qso + 1] : callsigns_.size();
+    starts_.push_back(callsigns_.size());
+    const std::string_view callsign = qso.callsign;
+    for (std::size_t length = 2; length <= 3; ++length) {
+        for (std::size_t at = 0; at + length <= callsign.size(); ++at) {
+            std::vector<std::uint32_t>& list = pieces_[piece_key(callsign.substr(at, length))];
+            if (list.empty() || list.back() != index)
+                list.push_back(static_cast<std::uint32_t>(index));
+        }
+    }
+    if (const auto minute = qso_minute(qso.date, qso.time)) {
+        minutes_.insert(std::upper_bound(minutes_.begin(), minutes_.end(), *minute), *minute);
+    }
 }
 
 std::string_view LogSearch::callsign_at(std::size_t qso) const {
-    return std::string_view(callsigns_).substr(starts_[qso], end_of(qso) - starts_[qso] - 1);
+    return std::string_view(callsigns_).substr(starts_[qso], starts_[qso + 1] - starts_[qso]);
+}
+
+const std::vector<std::uint32_t>* LogSearch::qsos_with(std::string_view piece) const {
+    const auto found = pieces_.find(piece_key(piece));
+    return found == pieces_.end() ? nullptr : &found->second;
 }
 
 std::optional<std::size_t> LogSearch::last_qso_of(const std::string& callsign) const {
@@ -102,47 +105,30 @@ std::optional<std::size_t> LogSearch::last_qso_of(const std::string& callsign) c
 
 std::vector<std::size_t> LogSearch::containing(std::string_view text, std::size_t limit) const {
     std::vector<std::size_t> found;
-    if (text.size() < 2 || text.find(kSeparator) != std::string_view::npos) return found;
-    std::size_t anchor = 0;
-    for (std::size_t i = 1; i < text.size(); ++i) {
-        if (byte_counts_[static_cast<unsigned char>(text[i])] <
-            byte_counts_[static_cast<unsigned char>(text[anchor])]) {
-            anchor = i;
-        }
+    if (text.size() < 2 || limit == 0) return found;
+    // Every callsign holding the text holds each of its pieces: the rarest one's QSOs are the
+    // only candidates.
+    const std::size_t length = text.size() == 2 ? 2 : 3;
+    const std::vector<std::uint32_t>* candidates = nullptr;
+    for (std::size_t at = 0; at + length <= text.size(); ++at) {
+        const std::vector<std::uint32_t>* qsos = qsos_with(text.substr(at, length));
+        if (!qsos) return found;
+        if (!candidates || qsos->size() < candidates->size()) candidates = qsos;
     }
-    std::vector<std::size_t> in_block;
-    for (std::size_t end = starts_.size(); end > 0 && found.size() < limit;) {
-        const std::size_t begin = end > kBlock ? end - kBlock : 0;
-        const std::size_t offset = starts_[begin];
-        const std::string_view block =
-            std::string_view(callsigns_).substr(offset, end_of(end - 1) - offset);
-        in_block.clear();
-        for (std::size_t at = find_anchored(block, text, anchor, 0);
-             at != std::string_view::npos;) {
-            const auto first_after =
-                std::upper_bound(starts_.begin() + static_cast<long>(begin),
-                                 starts_.begin() + static_cast<long>(end), offset + at);
-            const auto qso = static_cast<std::size_t>(first_after - starts_.begin()) - 1;
-            in_block.push_back(qso);
-            at = find_anchored(block, text, anchor, end_of(qso) - offset);  // the next callsign
-        }
-        for (auto qso = in_block.rbegin(); qso != in_block.rend() && found.size() < limit; ++qso) {
-            const bool listed = std::any_of(found.begin(), found.end(), [&](std::size_t other) {
-                return callsign_at(other) == callsign_at(*qso);
-            });
-            if (!listed) found.push_back(*qso);
-        }
-        end = begin;
+    for (auto qso = candidates->rbegin(); qso != candidates->rend(); ++qso) {
+        // A callsign is listed at its most recent QSO only.
+        if (superseded_[*qso] || callsign_at(*qso).find(text) == std::string_view::npos) continue;
+        found.push_back(*qso);
+        if (found.size() == limit) break;
     }
     return found;
 }
 
 int LogSearch::logged_within(std::int64_t now, int minutes) const {
-    int count = 0;
-    for (const std::int64_t minute : minutes_) {
-        if (minute != kNoMinute && minute <= now && now - minute < minutes) ++count;
-    }
-    return count;
+    if (minutes <= 0) return 0;
+    const auto first = std::upper_bound(minutes_.begin(), minutes_.end(), now - minutes);
+    const auto end = std::upper_bound(first, minutes_.end(), now);
+    return static_cast<int>(end - first);
 }
 
 }  // namespace zelora

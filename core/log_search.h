@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -20,10 +19,10 @@ std::optional<std::int64_t> qso_minute(const std::string& date, const std::strin
 std::int64_t minute_of(const DateTime& when);
 
 // The log laid out for what is looked up while a callsign is being typed: every callsign in
-// one contiguous buffer (a substring search runs over it at memory speed, anchored on the
-// typed character that is rarest in the log), the most recent QSO of each callsign, and each
-// QSO's minute. It follows the index by appending, and starts over
-// when the index was rewritten.
+// one contiguous buffer, the QSOs of each 2- and 3-character piece of a callsign (so that a
+// substring search reads only the QSOs of the typed text's rarest piece), the most recent QSO
+// of each callsign, and the QSOs' minutes kept in order. It follows the index by appending, at
+// a cost that does not grow with the log, and starts over when the index was rewritten.
 class LogSearch {
   public:
     void sync(const QsoIndex& log);
@@ -41,14 +40,16 @@ class LogSearch {
 
   private:
     void append(const QsoRecord& qso);
-    std::size_t end_of(std::size_t qso) const;  // offset just past the callsign's separator
     std::string_view callsign_at(std::size_t qso) const;
+    // The QSOs whose callsign holds `piece` (2 or 3 characters), oldest first; null for none.
+    const std::vector<std::uint32_t>* qsos_with(std::string_view piece) const;
 
-    std::string callsigns_;            // each callsign followed by '\n', in logging order
-    std::vector<std::size_t> starts_;  // offset of each QSO's callsign
-    std::array<std::size_t, 256> byte_counts_{};  // how often each byte occurs in `callsigns_`
+    std::string callsigns_;               // the callsigns one after another, in logging order
+    std::vector<std::size_t> starts_{0};  // offset of each QSO's callsign, and the end
+    std::vector<bool> superseded_;        // a later QSO has the same callsign
+    std::unordered_map<std::uint32_t, std::vector<std::uint32_t>> pieces_;
     std::unordered_map<std::string, std::size_t> last_qso_;
-    std::vector<std::int64_t> minutes_;  // kNoMinute when the date or time does not read
+    std::vector<std::int64_t> minutes_;  // the minutes that read, in time order
     std::size_t synced_rewrites_ = 0;
 };
 

@@ -10,6 +10,10 @@ void alert(const Platform& platform, const std::string& text) {
     platform.messages.show(kMessageTitle, text, MessageIcon::critical);
 }
 
+bool ask(const Platform& platform, const std::string& text) {
+    return platform.messages.ask(kMessageTitle, text);
+}
+
 void report_read_error(const Platform& platform, const std::string& path) {
     alert(platform, "Impossibile leggere il file " + platform.shown_path(path));
 }

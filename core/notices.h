@@ -13,6 +13,8 @@ inline constexpr const char* kMessageTitle = "Zelora VHF qrp Test";
 
 void inform(const Platform& platform, const std::string& text);
 void alert(const Platform& platform, const std::string& text);
+// A question under the same title: true only when the operator answers "Si".
+bool ask(const Platform& platform, const std::string& text);
 
 // "Impossibile leggere il file " / "Impossibile scrivere il file " followed by the path.
 void report_read_error(const Platform& platform, const std::string& path);

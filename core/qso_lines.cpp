@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "base/text.h"
 
@@ -54,6 +55,20 @@ std::string_view next_field(std::string_view& line) {
 std::string qrb_from_edi(std::string_view points) {
     const std::string distance = plain_distance(std::string(points));
     return distance == "1" ? distance : " " + distance;
+}
+
+// The words of a line, between runs of blanks.
+std::vector<std::string_view> words_of(std::string_view line) {
+    std::vector<std::string_view> words;
+    while (!line.empty()) {
+        const std::size_t start = line.find_first_not_of(' ');
+        if (start == std::string_view::npos) break;
+        line.remove_prefix(start);
+        const std::size_t end = std::min(line.find(' '), line.size());
+        words.push_back(line.substr(0, end));
+        line.remove_prefix(end);
+    }
+    return words;
 }
 
 }  // namespace
@@ -126,6 +141,42 @@ std::string edi_qso_line(const QsoRecord& qso) {
     // The new exchange, new WWL, new DXCC and duplicate fields, always empty.
     line += ";;;";
     return line;
+}
+
+std::optional<QsoRecord> qso_from_list_line(std::string_view line) {
+    // number, date, time, frequency + "Mhz", mode, callsign, report-serial, locator, member
+    const std::vector<std::string_view> words = words_of(line);
+    if (words.size() < 7 || !words[3].ends_with("Mhz")) return std::nullopt;
+    QsoRecord qso;
+    qso.number = words[0];
+    qso.date = words[1];
+    qso.time = words[2];
+    qso.frequency = words[3].substr(0, words[3].size() - 3);
+    qso.mode = words[4];
+    std::string_view callsign = words[5];
+    std::size_t next = 6;
+    std::string_view exchange;
+    // A callsign of 11 characters or more is not padded: the report follows it at once, as many
+    // digits as the mode's report has.
+    const std::size_t report_length = qso.mode == "CW" ? 3 : 2;
+    if (const std::size_t dash = callsign.find('-');
+        dash != std::string_view::npos && dash >= report_length) {
+        exchange = callsign.substr(dash - report_length);
+        callsign = callsign.substr(0, dash - report_length);
+    } else {
+        exchange = words[next++];
+    }
+    const std::size_t dash = exchange.find('-');
+    if (dash == std::string_view::npos || next >= words.size() || words.size() > next + 2)
+        return std::nullopt;
+    qso.callsign = callsign;
+    qso.rst_received = exchange.substr(0, dash);
+    qso.serial_received = exchange.substr(dash + 1);
+    qso.locator = words[next];
+    if (next + 1 < words.size()) qso.member = words[next + 1];
+    // Whatever the words looked like, only a line written from these fields is one.
+    if (qso_list_line(qso) != line) return std::nullopt;
+    return qso;
 }
 
 QsoRecord qso_from_edi_line(std::string_view line) {

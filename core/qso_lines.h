@@ -2,6 +2,7 @@
 // The two lines every accepted QSO becomes. Both are returned without their CR LF, which the
 // log lists add.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,10 @@ std::string edi_qso_line(const QsoRecord& qso);
 // carry, and the mode of a code other than "1" and "0". A plain distance gets back the leading
 // blank of the calculator's result (" 523"), except "1".
 QsoRecord qso_from_edi_line(std::string_view line);
+
+// The fields a readable line shows (all but the sent report and the distance), when the line is
+// one that qso_list_line writes for them; nothing for any other line.
+std::optional<QsoRecord> qso_from_list_line(std::string_view line);
 
 // The fields of the EDI line in the forms of the entry row and back.
 std::string mode_code(const std::string& mode);     // "SSB" gives "1", "CW" "0", others ""

@@ -3,10 +3,9 @@
 
 #include <string>
 #include <vector>
+#include "core/program_files.h"
 
 namespace zelora {
-
-inline constexpr const char* kStationFileName = "config.txt";
 
 enum class ProfileKey { callsign, locator, iqrp_number, mqc_number };
 

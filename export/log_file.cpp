@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "base/files.h"
+#include "core/program_files.h"
 
 namespace zelora {
 namespace {
@@ -28,11 +29,12 @@ std::string with_slashes_replaced(std::string name) {
 
 bool save_log_file(const Platform& platform, const std::string& name, std::string_view bytes,
                    const std::string& saved) {
-    if (!valid_file_name(name)) {
+    if (!valid_file_name(name) ||
+        is_program_file_name(platform.system_name(name), platform.executable_name)) {
         inform(platform, "Nome del file non valido: " + name);
         return false;
     }
-    const std::string path = path_in(platform.program_directory, name);
+    const std::string path = platform.path_of(name);
     if (!replace_file(path, bytes)) {
         report_write_error(platform, path);
         return false;

@@ -14,8 +14,8 @@ namespace zelora {
 std::string with_slashes_replaced(std::string name);
 
 // Writes `bytes` as the file `name` of the program directory, replaced atomically, and tells the
-// operator: "Nome del file non valido: " + name when the name is not a plain file there (nothing
-// is written), the file-error message when writing fails, `saved` + the path when it is done.
+// operator: "Nome del file non valido: " + name when the name is not a plain file there or is
+// one of the program's own files (nothing is written), the file-error message when writing fails, `saved` + the path when it is done.
 // True when written.
 bool save_log_file(const Platform& platform, const std::string& name, std::string_view bytes,
                    const std::string& saved);

@@ -1,6 +1,7 @@
 // iqrp.txt and mqc.txt as the operator may have edited or damaged them: the member lookup
-// of the QSO entry, and the member-list window's search and addition. The input holds, cut
-// at NUL bytes: the list chosen ("MQC" when it starts with M), the callsign, iqrp.txt, mqc.txt.
+// of the QSO entry with its hint, and the member-list window's search and addition. The input
+// holds, cut at NUL bytes: the list chosen ("MQC" when it starts with M), the callsign, iqrp.txt,
+// mqc.txt.
 #include <cstdint>
 #include <string>
 
@@ -39,9 +40,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MainLogScreen& main = windows.get<MainLogScreen>();
     main.focus(main.Text6);
     main.Text6.set(callsign);
+    const std::string hint = main.aids.MemberHint.text();
     main.focus(main.Text9);
     const std::string& member = main.Text11.text();
     FUZZ_CHECK(member.empty() || member[0] == 'I' || member[0] == 'M');
+    // The hint shown while typing names the member the serial box fills.
+    FUZZ_CHECK(hint == (member.empty() ? "" : (member[0] == 'I' ? "I-QRP " : "MQC ") + member));
 
     MemberListScreen& lists = windows.get<MemberListScreen>();
     if (input[0].starts_with('M')) lists.Combo1.set("MQC");
@@ -60,6 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(added == (!listed && !typed.empty() && typed != "N.A."));
     FUZZ_CHECK(text_value(count.text()) == members + (added ? 1 : 0));
     if (!added) return 0;
+    // Lists nobody edited keep their bytes: the addition only appends the new member's line.
+    const bool mqc = chosen == "MQC";
+    FUZZ_CHECK(fake.dir.read(mqc ? kMqcFileName : kIqrpFileName).starts_with(input[mqc ? 3 : 2]));
+    FUZZ_CHECK(fake.dir.read(mqc ? kIqrpFileName : kMqcFileName) == input[mqc ? 2 : 3]);
 
     // The added member is found at once and after the window is opened again.
     const std::string text = list.text();

@@ -1,10 +1,12 @@
 // "Continua Contest" over a parziale.db as a crash, a full disk or a hand edit may have left
 // it: the main window takes the contest back, logs one more QSO on top of it and saves it
 // with "Esci"; a second run that continues and leaves at once saves exactly the same file.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
 #include "base/window_set.h"
+#include "core/entry_rules.h"
 #include "core/station_profile.h"
 #include "fuzz_support.h"
 #include "store/partial_state_file.h"
@@ -45,6 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     continue_contest(fake, [](MainLogScreen& main) {
         const std::size_t logged = main.Text12.size();
+        std::int64_t highest = 0;
+        for (const QsoRecord& qso : main.qsos().qsos())
+            highest = std::max(highest, qso_number_value(qso.number));
         // Worked before when a saved EDI line holds it as its callsign, the third field.
         bool worked = false;
         for (const std::string& line : main.Text14.lines()) {
@@ -64,6 +69,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         main.Text11.set("I003");
         main.Command1_Click();
         FUZZ_CHECK(main.Text12.size() == logged + (worked ? 0 : 1));
+        // No QSO number given twice, whatever "QSO# " held (numbers read at most as 10^15).
+        FUZZ_CHECK(worked || qso_number_value(main.qsos().qsos().back().number) > highest ||
+                   highest >= 1'000'000'000'000'000);
         FUZZ_CHECK(main.Text14.size() == main.qsos().qsos().size());
     });
     const std::string saved = fake.dir.read(kPartialStateFileName);

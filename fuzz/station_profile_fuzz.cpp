@@ -1,12 +1,15 @@
 // config.txt as the operator may have edited or damaged it: read at start-up by the main
-// window, used as the own locator of a QSO, saved again by the station window and read back.
+// window, used as the own locator of a QSO, saved again by the station window (unless its
+// locator is refused) and read back.
 #include <cstdint>
 #include <string>
 
 #include "base/text.h"
 #include "base/window_set.h"
+#include "core/entry_rules.h"
 #include "core/station_profile.h"
 #include "fuzz_support.h"
+#include "windows/bearing_calculator_screen.h"
 #include "windows/main_log_screen.h"
 #include "windows/station_screen.h"
 
@@ -33,7 +36,8 @@ std::string typed(const std::string& text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace zelora;
     testing::FakePlatform& fake = fuzz::fresh_platform();
-    fake.dir.write(kStationFileName, std::string(reinterpret_cast<const char*>(data), size));
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    fake.dir.write(kStationFileName, input);
 
     Shown saved;
     {
@@ -52,6 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         main.Text10.set("JN61FV");
         main.Command1_Click();
         FUZZ_CHECK(main.Text12.size() == main.qsos().qsos().size());
+        // Never measured from an own locator that is no place.
+        const std::string& own = windows.get<BearingCalculatorScreen>().Text3.text();
+        FUZZ_CHECK(main.Text12.size() == (is_readable_locator(own) ? 1u : 0u));
 
         // The station window saves what it is given back.
         StationScreen& station = windows.get<StationScreen>();
@@ -63,6 +70,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                  station.Text4.text()};
         FUZZ_CHECK(saved.callsign == typed(main.Label39.text()));
         station.Command1_Click();
+        // A locator that is no place is refused and the file stays as it was.
+        if (!is_readable_locator(saved.locator)) {
+            FUZZ_CHECK(windows.is_open(WindowId::station) && station.focused() == &station.Text2);
+            FUZZ_CHECK(fake.dir.read(kStationFileName) == input);
+            return 0;
+        }
         FUZZ_CHECK(!windows.is_open(WindowId::station));
     }
 

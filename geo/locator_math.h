@@ -14,6 +14,11 @@ struct LocatorResult {
     long bearing = 0;                   // heading from Locator 1 to Locator 2, degrees 0..360
 };
 
+// The calculator's check of one locator: once completed (1 to 4 characters get "LL"), at most 6
+// characters, the third a digit. Nothing else is checked: it measures any letters. The strict
+// check of a locator's form is Locator::parse (geo/locator.h).
+bool calculator_reads(std::string_view locator);
+
 // Completes ("JN61" is taken as "JN61LL") and checks both locators, then measures the great
 // circle between the centres of their sub-squares. Lower case is taken as upper case. Any
 // bytes are accepted; characters past the end of a locator count as code 0.

@@ -4,13 +4,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "base/platform.h"
+#include "core/program_files.h"
 
 namespace zelora {
-
-inline constexpr const char* kIqrpFileName = "iqrp.txt";
-inline constexpr const char* kMqcFileName = "mqc.txt";
 
 // One member line: the callsign before the first "#", the number everything after it.
 struct MemberEntry {
@@ -27,12 +26,35 @@ std::optional<MemberEntry> member_entry(std::string_view line);
 std::optional<std::string> listed_member_number(std::string_view list_text,
                                                 std::string_view callsign);
 
-// The member box after the QSO entry's lookup of `callsign`: its base call (before the first
-// "/") is looked up in mqc.txt, then in iqrp.txt, every entry examined; the last match wins and
-// an I-QRP match wins over an MQC one ("I003", "M045"); an entry without a number gives no
-// member number and is passed over. `current` when nothing matches. Both
-// files are read anew on every lookup; a missing or unreadable one counts as empty.
-std::string looked_up_member(const Platform& platform, const std::string& callsign,
-                             const std::string& current);
+// The text a list box shows of a list file's bytes: each of its lines ended by CR LF.
+std::string member_list_text(std::string_view file_bytes);
+
+// A list file's bytes after the addition of `callsign` with `number`: its bytes as they were, a
+// CR LF when its last line has no line end, then the new member's line.
+std::string with_member_added(std::string file_bytes, const std::string& callsign,
+                              const std::string& number);
+
+// The member lookup of the QSO entry, over both lists as one reading of the files found them:
+// the serial box fills its result and the member hint shows it, so the two always agree.
+class MemberLists {
+  public:
+    // A missing or unreadable list file counts as empty; `report_unreadable` says whether an
+    // unreadable one is also reported ("Impossibile leggere il file ...").
+    static MemberLists read(const Platform& platform, bool report_unreadable);
+
+    // The member box value for `callsign` ("I003", "M045"): its base call (before the first "/")
+    // is looked up in both lists; in each, the last entry of that callsign that has a number
+    // counts (an entry without one is passed over), padded to three digits; an I-QRP member
+    // wins over an MQC one. Nothing when neither list has it.
+    std::optional<std::string> member_of(const std::string& callsign) const;
+
+  private:
+    using Members = std::unordered_map<std::string, std::string>;  // callsign -> box value
+    static Members read_list(const Platform& platform, const char* file_name, const char* club,
+                             bool report_unreadable);
+
+    Members iqrp_;
+    Members mqc_;
+};
 
 }  // namespace zelora

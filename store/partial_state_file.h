@@ -6,10 +6,9 @@
 
 #include "core/contest_totals.h"
 #include "core/log_list.h"
+#include "core/program_files.h"
 
 namespace zelora {
-
-inline constexpr const char* kPartialStateFileName = "parziale.db";
 
 enum class StateKey {
     qso_number,  // QSO#: the number the next QSO will get

@@ -106,6 +106,12 @@ MainLogWindow::MainLogWindow(MainLogScreen& screen) : WindowView(screen), screen
     screen.on_pointing_changed = [this] { show_pointing(); };
     show_pointing();
     refresh_rate_every_minute();
+    // A failed save of the contest is tried again while the operator is not logging.
+    auto* retry = new QTimer(this);
+    retry->setObjectName("RetrySave");
+    connect(retry, &QTimer::timeout, this,
+            [this] { when_attached([this] { screen_.RetrySave(); }); });
+    retry->start(60000);
     for (std::size_t i = 1; i < tab_order_.size(); ++i)
         setTabOrder(tab_order_[i - 1], tab_order_[i]);
     resize(minimumSizeHint());
@@ -310,6 +316,9 @@ QWidget* MainLogWindow::make_contest_frame() {
         grid->addWidget(caption(QString::fromUtf8(rate.caption)), ++rate_row, 0);
         grid->addWidget(value_label(rate.control, rate.name, "99999"), rate_row, 1, 1, 3);
     }
+    QLabel* unsaved = value_label(screen_.Label55, "Label55", nullptr);
+    unsaved->setStyleSheet(QStringLiteral("color: #c00000;"));
+    grid->addWidget(unsaved, rate_row + 1, 0, 1, 4);
     return frame;
 }
 

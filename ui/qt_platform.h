@@ -17,6 +17,7 @@ class SystemClock : public Clock {
 class QtMessageBoxes : public MessageBoxes {
   public:
     void show(const std::string& title, const std::string& text, MessageIcon icon) override;
+    bool ask(const std::string& title, const std::string& text) override;
 };
 
 // The directory that holds the executable, as the system names it (the bytes that open its
@@ -27,5 +28,13 @@ std::string executable_directory_text();
 // A directory Qt names: its bytes for the file system, and its text for messages.
 std::string file_system_path(const QString& directory);
 std::string shown_path(const QString& directory);
+
+// A file name's Windows-1252 text as the system spells it (UTF-8 on Linux), and back.
+std::string encoded_file_name(const std::string& text);
+std::string decoded_file_name(const std::string& bytes);
+
+// The platform of the real program: the executable's directory and name, and file names in
+// the system's spelling.
+Platform program_platform(Clock& clock, MessageBoxes& messages);
 
 }  // namespace zelora::ui

@@ -6,6 +6,7 @@
 
 #include "base/text.h"
 #include "base/window_set.h"
+#include "core/entry_rules.h"
 #include "export/power_category.h"
 #include "windows/edi_save_screen.h"
 #include "windows/main_log_screen.h"
@@ -23,11 +24,12 @@ std::string long_date_text(const DateTime& when) {
 }  // namespace
 
 EdiHeaderScreen::EdiHeaderScreen(WindowSet& windows) : Window(windows) {
-    // Each box is one line of the log: a line break would start a line of its own.
+    // Each box is one line of the log: a line break would start a line of its own, a ";"
+    // would add a field to it. The comments are lines of their own, free text.
     for (Control* box : {&Text2,  &Text3,  &Text4,  &Combo1, &Text5,  &Text6,  &Text7,
                          &Text8,  &Text9,  &Text10, &Text11, &Text12, &Text13, &Text14,
                          &Text15, &Text16, &Text17, &Text18, &Text19, &Text20, &Text21}) {
-        box->input_filter = without_control_characters;
+        box->input_filter = without_separators;
     }
 }
 

@@ -54,6 +54,13 @@ void EdiSaveScreen::Command3_Click() {
         return;
     }
     const EdiHeaderScreen& header = set.get<EdiHeaderScreen>();
+    // The file is named after the callsign: without one it would be a hidden ".adi".
+    if (header.Text2.text().find_first_not_of(' ') == std::string::npos) {
+        inform(platform,
+               "Inserire il Nominativo nella finestra \"Compilazione Log formato EDI\": "
+               "il file ADIF prende il suo nome");
+        return;
+    }
     const AdifStation station{header.Text2.text(), header.Text3.text(), header.Text14.text(),
                               header.Text19.text(), platform.clock.utc_now()};
     save_log_file(platform, adif_file_name(station.callsign), adif_log(qsos, station),

@@ -2,22 +2,11 @@
 #include <utility>
 
 #include "core/qso_lines.h"
+#include "edit/qso_correction.h"
 #include "windows/edi_header_screen.h"
 #include "windows/main_log_screen.h"
 
 namespace zelora {
-namespace {
-
-// Every list holds one line a QSO for the last QSOs of the log, oldest first: all of them, or
-// (the buffer of a header window opened after the first QSOs) only the later ones. So QSO
-// `index` of `count` stands `count - index` lines from the end; a list that began after it
-// holds no line of it.
-void replace_line(LogList& list, std::size_t index, std::size_t count, std::string line) {
-    if (list.size() + index < count) return;
-    list.replace(list.size() + index - count, std::move(line));
-}
-
-}  // namespace
 
 void MainLogScreen::ReplaceQso(std::size_t index, QsoRecord corrected) {
     const std::size_t count = qsos_.qsos().size();
@@ -27,10 +16,10 @@ void MainLogScreen::ReplaceQso(std::size_t index, QsoRecord corrected) {
     if (corrected.frequency.empty()) corrected.frequency = Text4.text();
     const std::string edi_line = edi_qso_line(corrected);
     if (windows().is_open(WindowId::edi_header)) {
-        replace_line(windows().get<EdiHeaderScreen>().Text1, index, count, edi_line);
+        replace_qso_line(windows().get<EdiHeaderScreen>().Text1, index, count, edi_line);
     }
-    replace_line(Text12, index, count, qso_list_line(corrected));
-    replace_line(Text14, index, count, edi_line);
+    replace_qso_line(Text12, index, count, qso_list_line(corrected));
+    replace_qso_line(Text14, index, count, edi_line);
     qsos_.replace(index, std::move(corrected));
     ShowTotals(totals_of(qsos_));
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -12,7 +13,6 @@
 #include "core/entry_rules.h"
 #include "core/qso_lines.h"
 #include "core/station_profile.h"
-#include "geo/locator_math.h"
 #include "store/member_list.h"
 #include "store/partial_state_file.h"
 #include "windows/admin_screen.h"
@@ -30,12 +30,6 @@ namespace zelora {
 namespace {
 
 constexpr std::array<const char*, 3> kAdministratorCallsigns{"ZZ9AAA", "ZZ9AAB", "ZZ9AAC"};
-
-// "QSO# " of a hand-edited file may hold no number: the next QSO then follows the restored ones.
-std::string restored_qso_number(const std::string& value, std::size_t restored_qsos) {
-    if (all_digits(value)) return value;
-    return pad_serial(number_text(static_cast<double>(restored_qsos + 1)));
-}
 
 }  // namespace
 
@@ -125,23 +119,54 @@ bool MainLogScreen::LoadStationProfile() {
     return true;
 }
 
+void start_program(WindowSet& windows) {
+    remove_temporary_files(windows.platform().program_directory);
+    windows.get<MainLogScreen>();
+}
+
 void MainLogScreen::Form_Unload() {
-    state_save_failing_ = false;  // a failure when the contest is closed is always told
     SavePartialState();
 }
 
-void MainLogScreen::SavePartialState() {
+bool MainLogScreen::SavePartialState() {
     // A restored log may hold EDI lines without readable ones: its corrections are saved too.
-    if (Text12.empty() && Text14.empty()) return;
+    if (Text12.empty() && Text14.empty()) return true;
     const Platform& platform = windows().platform();
     const std::string path = path_in(platform.program_directory, kPartialStateFileName);
-    if (replace_file(path, partial_state_text(Text1.text(), totals(), Text12, Text14))) {
-        state_save_failing_ = false;
-        return;
+    if (KeepUnreadableContest(path) &&
+        replace_file(path, partial_state_text(Text1.text(), totals(), Text12, Text14))) {
+        Label55.set_visible(false);
+        return true;
     }
-    // Told once while the failure lasts, not on every QSO.
-    if (!state_save_failing_) report_write_error(platform, path);
-    state_save_failing_ = true;
+    // Told once while the failure lasts, not on every QSO: the label goes on saying it.
+    if (!Label55.visible()) report_write_error(platform, path);
+    Label55.set_visible(true);
+    return false;
+}
+
+// A contest that cannot be read may still be all the operator has of it: moved aside under a
+// name of its own, never written over, and the new file gets the usual permissions.
+bool MainLogScreen::KeepUnreadableContest(const std::string& path) {
+    if (!unreadable_file(path)) return true;
+    const Platform& platform = windows().platform();
+    const std::optional<std::string> aside = move_aside(path, "parziale-illeggibile", ".db");
+    if (!aside) return false;
+    alert(platform, "Impossibile leggere il file " + platform.shown_path(path) +
+                        ": e' stato conservato come " + platform.shown_path(*aside));
+    return true;
+}
+
+void MainLogScreen::RetrySave() {
+    if (Label55.visible()) SavePartialState();
+}
+
+bool MainLogScreen::MayEndContest() {
+    if (!Label55.visible() || SavePartialState()) return true;
+    const Platform& platform = windows().platform();
+    return ask(platform,
+               "Gli ultimi QSO non sono salvati nel file " +
+                   platform.shown_path(path_in(platform.program_directory, kPartialStateFileName)) +
+                   ": chiudendo ora andranno persi. Chiudere comunque?");
 }
 
 void MainLogScreen::Command4_Click() {
@@ -197,8 +222,18 @@ void MainLogScreen::Command4_Click() {
     }
     qsos_.clear();
     qsos_.reserve(edi_lines.size());
-    for (const std::string& line : edi_lines) qsos_.add(qso_from_edi_line(line));
-    Text1.set(restored_qso_number(Text1.text(), qsos_.qsos().size()));
+    for (const std::string& line : edi_lines) {
+        qsos_.add(qso_from_edi_line(line));
+        highest_number_ = std::max(highest_number_, qso_number_value(qsos_.qsos().back().number));
+    }
+    restored_qsos_ = qsos_.qsos().size();
+    for (const std::string& line : readable_lines) {
+        if (const auto shown = qso_from_list_line(line))
+            highest_number_ = std::max(highest_number_, qso_number_value(shown->number));
+    }
+    // A "QSO# " line damaged by hand (letters, a NUL byte, a number already given) must not
+    // make the next QSO repeat a logged number.
+    Text1.set(next_qso_number(Text1.text(), highest_number_));
     Text12.assign(std::move(readable_lines));
     windows().get<EdiHeaderScreen>().Text1.assign(edi_lines);
     Text14.assign(std::move(edi_lines));
@@ -206,6 +241,7 @@ void MainLogScreen::Command4_Click() {
 }
 
 void MainLogScreen::Command3_Click() {
+    if (!MayEndContest()) return;
     WindowSet& set = windows();
     for (WindowId id :
          {WindowId::bearing_calculator, WindowId::edi_header, WindowId::station, WindowId::edi_save,
@@ -217,6 +253,7 @@ void MainLogScreen::Command3_Click() {
 }
 
 void MainLogScreen::Command10_Click() {
+    if (!MayEndContest()) return;
     WindowSet& set = windows();
     set.get<StartScreen>().set_visible(true);
     // Nothing of this contest may carry over into the one the start dialog begins. The
@@ -342,7 +379,11 @@ void MainLogScreen::Text6_Change() {
 }
 
 void MainLogScreen::Text9_GotFocus() {
-    Text11.set(looked_up_member(windows().platform(), Text6.text(), Text11.text()));
+    // The lists are read anew, as another program may have changed them; the member hint then
+    // shows what this reading fills, so the two never disagree.
+    MemberLists lists = MemberLists::read(windows().platform(), true);
+    Text11.set(lists.member_of(Text6.text()).value_or(Text11.text()));
+    aids.UseMemberLists(std::move(lists));
 }
 
 void MainLogScreen::Text9_LostFocus() {
@@ -410,9 +451,30 @@ void MainLogScreen::Command1_Click() {
     if (AcceptQso()) SavePartialState();  // a crash or a power cut must not cost the contest
 }
 
+QsoRecord MainLogScreen::shown_qso(std::size_t index) const {
+    QsoRecord qso = qsos_.qsos()[index];
+    // Lines logged in this run are written from their records; only restored ones can differ.
+    if (index >= restored_qsos_) return qso;
+    const auto line = line_of_qso(Text12, index, qsos_.qsos().size());
+    if (!line) return qso;
+    if (std::optional<QsoRecord> shown = qso_from_list_line(Text12.lines()[*line])) {
+        shown->rst_sent = std::move(qso.rst_sent);  // not on the readable line
+        shown->qrb = std::move(qso.qrb);
+        return *shown;
+    }
+    return qso;
+}
+
 bool MainLogScreen::AcceptQso() {
     const Platform& platform = windows().platform();
     if (mid(Text3.text(), 2, 1) == ".") Text3.set("0" + Text3.text());
+    // An empty or lettered number would start the log line with blanks or letters and leave
+    // the EDI record without its serial.
+    if (!all_digits(Text1.text())) {
+        inform(platform, kQsoNumberRefusal);
+        focus(Text1);
+        return false;
+    }
     if (!is_real_date(Text2.text())) {
         inform(platform, kDateRefusal);
         focus(Text2);
@@ -459,9 +521,9 @@ bool MainLogScreen::AcceptQso() {
         HideDistanceBar();
         return false;
     }
-    // An own locator the calculator cannot read would log every QSO at 1 km.
-    if (locator_math(windows().get<BearingCalculatorScreen>().Text3.text(), locator)
-            .own_locator_failed) {
+    // A hand-edited config.txt: an own locator that is no place would give every QSO a
+    // distance from nowhere.
+    if (!is_readable_locator(windows().get<BearingCalculatorScreen>().Text3.text())) {
         inform(platform, "Locatore della stazione errato: correggere i dati della stazione");
         return false;
     }
@@ -472,7 +534,8 @@ bool MainLogScreen::AcceptQso() {
     Text12.append(qso_list_line(qso));
     Text14.append(edi_line);
     qsos_.add(qso);
-    Text1.set(number_text(text_value(Text1.text()) + 1));
+    highest_number_ = std::max(highest_number_, qso_number_value(qso.number));
+    Text1.set(next_qso_number(Text1.text(), highest_number_));
     AddToTotals(qso);
     aids.RefreshRate();
     PrepareNextQso();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -66,6 +67,8 @@ class MainLogScreen : public Window {
     Control Label29{"0"};    // ODX distance
     Control Label51{"0"};    // I-QRP count
     Control Label52{"0"};    // MQC count
+    // Shown while the last save of parziale.db failed: the QSOs since live only in this window.
+    Control Label55{"parziale.db NON salvato", false};
 
     // Frame "Stazione".
     Control Label39{"..."};  // own callsign
@@ -91,6 +94,9 @@ class MainLogScreen : public Window {
 
     // Each logged QSO's own fields, beside the lists.
     const QsoIndex& qsos() const { return qsos_; }
+    // QSO `index` (0-based) as the readable log shows it: a restored QSO's readable line may
+    // have been edited apart from its EDI line, and the operator goes by what the log shows.
+    QsoRecord shown_qso(std::size_t index) const;
 
     ContestTotals totals() const;
     QsoRecord entry() const;
@@ -119,8 +125,14 @@ class MainLogScreen : public Window {
     // saving the contest. True when the QSO was logged.
     bool AcceptQso();
 
-    // Writes parziale.db from the contest as it stands (nothing while the log is empty).
-    void SavePartialState();
+    // Writes parziale.db from the contest as it stands (nothing while the log is empty). False
+    // when it could not be written: the failure is told once while it lasts, and Label55
+    // shows it until a save succeeds. An unreadable parziale.db is never replaced: it is kept
+    // under another name first.
+    bool SavePartialState();
+    // Run about once a minute: a failed save is tried again, so that the contest reaches the
+    // file as soon as the folder can be written again.
+    void RetrySave();
 
     // A correction of QSO `index` (0-based, log order): its record, both of its lines in every
     // log list that holds them, and the totals as if it had been logged so. Not saved here.
@@ -139,6 +151,10 @@ class MainLogScreen : public Window {
     void AddToTotals(const QsoRecord& qso);
     void ShowTotals(const ContestTotals& totals);
     void PrepareNextQso();
+    // Before the contest leaves the window: true when it is saved, or when the operator, told
+    // that it is not and where, chooses to close all the same.
+    bool MayEndContest();
+    bool KeepUnreadableContest(const std::string& path);
     void ShowDistanceLabels(bool visible);
     void RecalculateDistance();
 
@@ -158,12 +174,12 @@ class MainLogScreen : public Window {
     void Label51_Change();
 
     QsoIndex qsos_;
-    bool state_save_failing_ = false;
+    std::size_t restored_qsos_ = 0;    // the first QSOs of the index, taken from parziale.db
+    std::int64_t highest_number_ = 0;  // of every QSO number logged or shown in the log
 };
 
-// Program start: the main window loads, and shows itself unless its load hid it.
-inline void start_program(WindowSet& windows) {
-    windows.get<MainLogScreen>();
-}
+// Program start: what an interrupted save left is cleared away, then the main window loads, and
+// shows itself unless its load hid it.
+void start_program(WindowSet& windows);
 
 }  // namespace zelora

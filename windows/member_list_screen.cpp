@@ -17,7 +17,6 @@ namespace {
 constexpr const char* kIqrpChoice = "I-QRP";
 constexpr const char* kMqcChoice = "MQC";
 constexpr const char* kNoCallsign = "N.A.";
-constexpr const char* kCrLf = "\r\n";
 
 // A member line is one line: "#" would split the callsign from its number, and no control
 // character (tab, line break) belongs in a callsign.
@@ -36,10 +35,6 @@ std::string list_characters(std::string text) {
     return text;
 }
 
-bool ends_with_line_end(const std::string& text) {
-    return !text.empty() && (text.back() == '\r' || text.back() == '\n');
-}
-
 }  // namespace
 
 MemberListScreen::MemberListScreen(WindowSet& windows) : Window(windows) {
@@ -50,8 +45,8 @@ MemberListScreen::MemberListScreen(WindowSet& windows) : Window(windows) {
 }
 
 void MemberListScreen::LoadMemberLists() {
-    iqrp_unread_ = !load_list(Text1, Text3, kIqrpFileName);
-    mqc_unread_ = !load_list(Text2, Text4, kMqcFileName);
+    load_list(iqrp_file_, Text1, Text3, kIqrpFileName);
+    load_list(mqc_file_, Text2, Text4, kMqcFileName);
     Label2.set(number_text(text_value(Text3.text()) + 1));
 }
 
@@ -87,13 +82,21 @@ void MemberListScreen::AddMember() {
         inform(windows().platform(), "L'Utente non pu\xF2 essere aggiunto poiche' gia' presente");
         return;
     }
-    std::string extended = list.text();
-    if (!extended.empty() && !ends_with_line_end(extended)) extended += kCrLf;
-    extended += callsign + "#" + Label2.text() + kCrLf;
-    // The boxes change only once the files hold them: after a failed write the same
-    // addition can simply be repeated.
-    if (!save_lists(iqrp ? extended : Text1.text(), iqrp ? Text2.text() : extended)) return;
-    list.set(extended);
+    std::string iqrp_bytes = bytes_to_save(iqrp_file_, Text1);
+    std::string mqc_bytes = bytes_to_save(mqc_file_, Text2);
+    std::string& extended = iqrp ? iqrp_bytes : mqc_bytes;
+    extended = with_member_added(std::move(extended), callsign, Label2.text());
+    // Both files or neither, and the boxes change only once the files hold them: after a failed
+    // write the same addition can simply be repeated.
+    const std::optional<std::string> failed = replace_files(
+        {{list_path(kIqrpFileName), iqrp_bytes}, {list_path(kMqcFileName), mqc_bytes}});
+    if (failed) {
+        report_write_error(windows().platform(), *failed);
+        return;
+    }
+    list.set(member_list_text(extended));
+    iqrp_file_ = {std::move(iqrp_bytes), Text1.text()};
+    mqc_file_ = {std::move(mqc_bytes), Text2.text()};
     count.set(number_text(text_value(count.text()) + 1));
     SelectMemberList();
     Text6.set(kNoCallsign);
@@ -106,29 +109,27 @@ void MemberListScreen::Command1_Click() {
     windows().close(WindowId::member_lists);
 }
 
-bool MemberListScreen::load_list(Control& list, Control& count, const char* file_name) {
-    const FileLines file = read_lines(windows().platform(), list_path(file_name));
-    std::string text;
-    for (const std::string& line : file.lines) text += line + kCrLf;
-    list.set(text);
-    count.set(number_text(static_cast<double>(file.lines.size())));
-    return !file.exists || file.readable;
+void MemberListScreen::load_list(ListFile& file, Control& list, Control& count,
+                                 const char* file_name) {
+    const std::string path = list_path(file_name);
+    std::optional<std::string> bytes = read_file(path);
+    file.unread = !bytes && file_exists(path);
+    if (file.unread) report_read_error(windows().platform(), path);
+    file.bytes = std::move(bytes).value_or("");
+    list.set(member_list_text(file.bytes));
+    file.shown = list.text();
+    count.set(
+        number_text(static_cast<double>(split_lines(without_byte_order_mark(file.bytes)).size())));
+}
+
+std::string MemberListScreen::bytes_to_save(const ListFile& file, const Control& list) {
+    return list.text() == file.shown ? file.bytes : list.text();
 }
 
 bool MemberListScreen::report_unread_lists() const {
-    if (iqrp_unread_) report_read_error(windows().platform(), list_path(kIqrpFileName));
-    if (mqc_unread_) report_read_error(windows().platform(), list_path(kMqcFileName));
-    return iqrp_unread_ || mqc_unread_;
-}
-
-bool MemberListScreen::save_lists(const std::string& iqrp_text, const std::string& mqc_text) const {
-    return save_list(kIqrpFileName, iqrp_text) && save_list(kMqcFileName, mqc_text);
-}
-
-bool MemberListScreen::save_list(const char* file_name, const std::string& text) const {
-    if (replace_file(list_path(file_name), text)) return true;
-    report_write_error(windows().platform(), list_path(file_name));
-    return false;
+    if (iqrp_file_.unread) report_read_error(windows().platform(), list_path(kIqrpFileName));
+    if (mqc_file_.unread) report_read_error(windows().platform(), list_path(kMqcFileName));
+    return iqrp_file_.unread || mqc_file_.unread;
 }
 
 std::string MemberListScreen::list_path(const char* file_name) const {

@@ -36,21 +36,27 @@ class MemberListScreen : public Window {
     void Command3_Click() { AddMember(); }   // "Aggiungi"
 
   private:
-    // Fills a list box and its count from the file; false when the file exists but could not
-    // be read.
-    bool load_list(Control& list, Control& count, const char* file_name);
+    // A list file as the window last read or wrote it, and its box as it then showed it: a box
+    // nobody has edited is saved as the file's own bytes, which the box cannot all show (NUL
+    // bytes, a byte-order mark, bare LF line ends).
+    struct ListFile {
+        std::string bytes;
+        std::string shown;
+        // Unreadable at opening, so its box is empty: writing it back would wipe the file, so
+        // additions are refused while the window holds such a list.
+        bool unread = false;
+    };
+
+    // Fills a list box and its count from the file.
+    void load_list(ListFile& file, Control& list, Control& count, const char* file_name);
+    // The bytes to save for a list: the file's own, or the box's when the operator edited it.
+    static std::string bytes_to_save(const ListFile& file, const Control& list);
     // Reports every list that could not be read at opening; true when there was one.
     bool report_unread_lists() const;
-    // Both files replaced with the given texts, I-QRP first; false (reported) at the first
-    // one that could not be written.
-    bool save_lists(const std::string& iqrp_text, const std::string& mqc_text) const;
-    bool save_list(const char* file_name, const std::string& text) const;
     std::string list_path(const char* file_name) const;
 
-    // A list unreadable at opening has an empty box: writing it back would wipe the file, so
-    // additions are refused while the window holds such a list.
-    bool iqrp_unread_ = false;
-    bool mqc_unread_ = false;
+    ListFile iqrp_file_;
+    ListFile mqc_file_;
 };
 
 }  // namespace zelora

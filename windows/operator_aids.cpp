@@ -28,8 +28,11 @@ void OperatorAids::CallsignTyped(const std::string& callsign) {
         lines += line + " " + qsos[qso].locator + "\n";
     }
     PartialList.set(lines);
+    ShowMemberHint();
+}
 
-    const std::optional<std::string> member = members_.member_of(callsign);
+void OperatorAids::ShowMemberHint() {
+    const std::optional<std::string> member = members_.member_of(shown_callsign_);
     MemberHint.set(!member ? "" : (member->front() == 'I' ? "I-QRP " : "MQC ") + *member);
 }
 
@@ -46,10 +49,12 @@ void OperatorAids::RefreshRate() {
 }
 
 void OperatorAids::LoadMemberLists() {
-    members_.load(platform_);
-    const std::string callsign = std::move(shown_callsign_);
-    shown_callsign_.clear();
-    CallsignTyped(callsign);  // a member just added shows at once
+    UseMemberLists(MemberLists::read(platform_, false));
+}
+
+void OperatorAids::UseMemberLists(MemberLists lists) {
+    members_ = std::move(lists);
+    ShowMemberHint();  // a member just added shows at once
 }
 
 }  // namespace zelora

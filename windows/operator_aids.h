@@ -7,7 +7,7 @@
 #include "base/platform.h"
 #include "core/log_search.h"
 #include "core/qso_index.h"
-#include "store/member_index.h"
+#include "store/member_list.h"
 
 namespace zelora {
 
@@ -29,16 +29,20 @@ class OperatorAids {
     // The log was replaced (restored, corrected) while `callsign` is typed.
     void LogChanged(const std::string& callsign);
     void RefreshRate();
-    // Reads the member lists again (at load and after a member is added).
+    // Reads the member lists again, silently (at load and after a member is added).
     void LoadMemberLists();
+    // The hint follows `lists` from now on: the reading the serial box has just filled from.
+    void UseMemberLists(MemberLists lists);
 
   private:
+    void ShowMemberHint();
+
     static constexpr std::size_t kPartialListLength = 10;
 
     const QsoIndex& log_;
     const Platform& platform_;
     LogSearch search_;
-    MemberIndex members_;
+    MemberLists members_;
     // What the shown marks were made from.
     using LogState = std::pair<std::size_t, std::size_t>;  // rewrites and size of the log
     std::string shown_callsign_;

@@ -1,14 +1,13 @@
 #include "windows/qso_edit_screen.h"
-#include "core/notices.h"
 
-#include <algorithm>
 #include <string>
 #include <utility>
+#include <variant>
 
 #include "base/window_set.h"
 #include "core/entry_rules.h"
-#include "core/qso_lines.h"
-#include "geo/locator_math.h"
+#include "core/notices.h"
+#include "edit/qso_correction.h"
 #include "windows/bearing_calculator_screen.h"
 #include "windows/main_log_screen.h"
 
@@ -18,28 +17,6 @@ namespace {
 constexpr const char* kNotFound = "Call non trovato nel LOG";
 constexpr const char* kSearchFirst = "Cercare prima il QSO da modificare";
 constexpr const char* kCorrected = "I dati del QSO sono stati modificati";
-constexpr const char* kModeRefusal = "Inserire il modo: 1 = SSB 0 = CW";
-
-bool is_digits(const std::string& text, std::size_t count) {
-    return text.size() == count && all_digits(text);
-}
-
-bool changed(const Control& box, const Control& found) {
-    return box.text() != found.text();
-}
-
-// The QRB the entry row logs for `locator`: the calculator's distance with its leading blank,
-// and "1" for 0 km or for a distance it cannot work out.
-std::string qrb_text(const std::string& own_locator, const std::string& locator) {
-    const LocatorResult result = locator_math(own_locator, locator);
-    if (result.error || result.km == 0) return "1";
-    return " " + std::to_string(result.km);
-}
-
-// The report the entry row's mode keys give `mode`.
-std::string default_report(const std::string& mode) {
-    return mode == "CW" ? "599" : "59";
-}
 
 }  // namespace
 
@@ -70,27 +47,26 @@ void QsoEditScreen::Command3_Click() {
     ClearFields();
     found_.reset();
     const QsoIndex& log = windows().get<MainLogScreen>().qsos();
-    const std::optional<std::size_t> index =
-        Text1.text().empty() ? std::nullopt : log.find(Text1.text());
+    const std::optional<std::size_t> index = qso_to_correct(log, Text1.text());
     if (!index) {
         alert(windows().platform(), kNotFound);
         focus(Text1);
         return;
     }
-    const QsoRecord& qso = log.qsos()[*index];
+    const CorrectionFields fields = correction_fields(log.qsos()[*index]);
     const auto show = [](Control& box, Control& found, const std::string& value) {
         box.set(value);
         found.set(box.text());  // as the box shows it: only the operator's changes differ
     };
     // In this order: the mode box sets its report before the logged report is shown.
-    show(Text2, Label9, qso.callsign);
-    show(Text4, Label11, edi_time(qso.time));
-    show(Text3, Label10, edi_date(qso.date));
-    show(Text6, Label13, mode_code(qso.mode));
-    show(Text7, Label14, qso.rst_received);
-    show(Text8, Label15, qso.serial_received);
-    show(Text9, Label18, qso.member);
-    show(Text5, Label12, qso.locator);
+    show(Text2, Label9, fields.callsign);
+    show(Text4, Label11, fields.time);
+    show(Text3, Label10, fields.date);
+    show(Text6, Label13, fields.mode);
+    show(Text7, Label14, fields.rst_received);
+    show(Text8, Label15, fields.serial_received);
+    show(Text9, Label18, fields.member);
+    show(Text5, Label12, fields.locator);
     found_ = index;
     focus(Text2);
 }
@@ -121,54 +97,18 @@ QsoEditScreen::Correction QsoEditScreen::CorrectFoundQso() {
     MainLogScreen& main = windows().get<MainLogScreen>();
     if (!found_ || *found_ >= main.qsos().qsos().size()) return Refuse(kSearchFirst, Text1);
     const QsoRecord& found = main.qsos().qsos()[*found_];
-    QsoRecord corrected = found;
-
-    // The entry row's checks in its order, on the values the operator changed.
-    const bool mode_changed = changed(Text6, Label13);
-    if (mode_changed) {
-        corrected.mode = mode_from_code(Text6.text());
-        if (corrected.mode.empty()) return Refuse(kModeRefusal, Text6);
-        // The sent report follows the mode as the entry row's mode keys set it.
-        if (!report_fits_mode(corrected.rst_sent, corrected.mode))
-            corrected.rst_sent = default_report(corrected.mode);
+    const CorrectionFields shown{Label9.text(),  Label10.text(), Label11.text(), Label12.text(),
+                                 Label13.text(), Label14.text(), Label15.text(), Label18.text()};
+    const CorrectionFields edited{Text2.text(), Text3.text(), Text4.text(), Text5.text(),
+                                  Text6.text(), Text7.text(), Text8.text(), Text9.text()};
+    std::variant<QsoRecord, CorrectionRefusal> result = corrected_qso(
+        found, shown, edited, main.qsos(), windows().get<BearingCalculatorScreen>().Text3.text());
+    if (const auto* refusal = std::get_if<CorrectionRefusal>(&result)) {
+        // The boxes in the order of the fields.
+        Control* const boxes[] = {&Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8, &Text9};
+        return Refuse(refusal->message, *boxes[static_cast<int>(refusal->field)]);
     }
-    if (changed(Text3, Label10)) {
-        corrected.date = date_from_edi(Text3.text());
-        if (!is_digits(Text3.text(), 6) || !is_real_date(corrected.date))
-            return Refuse(kDateRefusal, Text3);
-    }
-    if (changed(Text4, Label11)) {
-        corrected.time = time_from_edi(Text4.text());
-        if (!is_digits(Text4.text(), 4) || !is_real_time(corrected.time))
-            return Refuse(kTimeRefusal, Text4);
-    }
-    if (mode_changed || changed(Text7, Label14)) {
-        corrected.rst_received = Text7.text();
-        if (!report_fits_mode(corrected.rst_received, corrected.mode))
-            return Refuse(kReceivedReportRefusal, Text7);
-    }
-    const bool callsign_changed = changed(Text2, Label9);
-    if (callsign_changed) {
-        corrected.callsign = Text2.text();
-        if (main.qsos().worked(corrected.callsign)) return Refuse(kWorkedRefusal, Text2);
-    }
-    if (changed(Text9, Label18)) {
-        corrected.member = Text9.text();
-        if (const char* refusal = member_refusal(corrected.member)) return Refuse(refusal, Text9);
-    }
-    if (changed(Text5, Label12)) {
-        corrected.locator = Text5.text();
-        if (!is_readable_locator(corrected.locator)) return Refuse(kLocatorRefusal, Text5);
-        const std::string& own_locator = windows().get<BearingCalculatorScreen>().Text3.text();
-        corrected.qrb = qrb_text(own_locator, corrected.locator);
-    }
-    // Refused without a message, as the entry row refuses them: the focus shows the box.
-    if (callsign_changed && corrected.callsign.size() < 4) return Refuse(nullptr, Text2);
-    if (changed(Text8, Label15)) {
-        corrected.serial_received = Text8.text();
-        if (!is_digits(corrected.serial_received, 3)) return Refuse(nullptr, Text8);
-    }
-
+    QsoRecord& corrected = std::get<QsoRecord>(result);
     if (corrected == found) return Correction::unchanged;
     main.ReplaceQso(*found_, std::move(corrected));
     return Correction::written;

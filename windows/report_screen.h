@@ -2,11 +2,10 @@
 
 #include "base/control.h"
 #include "base/window.h"
+#include "core/program_files.h"
 #include "windows/window_id.h"
 
 namespace zelora {
-
-inline constexpr const char* kReportFileName = "zelora_qrp_statistiche.txt";
 
 // The report window (Form8, "Zelora QRP Test - Report"): the statistics report, which the
 // operator may read, edit and save.

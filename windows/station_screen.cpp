@@ -4,6 +4,7 @@
 #include "base/files.h"
 #include "base/text.h"
 #include "base/window_set.h"
+#include "core/entry_rules.h"
 #include "core/station_profile.h"
 #include "windows/bearing_calculator_screen.h"
 #include "windows/main_log_screen.h"
@@ -23,6 +24,13 @@ StationScreen::StationScreen(WindowSet& windows) : Window(windows) {
 void StationScreen::Command1_Click() {
     WindowSet& set = windows();
     const Platform& platform = set.platform();
+    // Every distance is measured from this locator: one that is no place would make them all
+    // wrong without a word.
+    if (!is_readable_locator(Text2.text())) {
+        inform(platform, kLocatorRefusal);
+        focus(Text2);
+        return;
+    }
     const std::string path = path_in(platform.program_directory, kStationFileName);
     if (!replace_file(
             path, station_profile_text(Text1.text(), Text2.text(), Text3.text(), Text4.text()))) {

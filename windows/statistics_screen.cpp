@@ -14,11 +14,14 @@ namespace zelora {
 
 void StatisticsScreen::ComputeStatistics() {
     own_square = windows().get<BearingCalculatorScreen>().Text3.text().substr(0, kSquareLength);
+    const MainLogScreen& main = windows().get<MainLogScreen>();
+    const std::size_t count = main.qsos().qsos().size();
     std::vector<QsoFacts> facts;
-    facts.reserve(windows().get<MainLogScreen>().qsos().qsos().size());
-    // The QSO's own fields, not columns of its log line, which shift from QSO 1000 on and
-    // with long callsigns.
-    for (const QsoRecord& qso : windows().get<MainLogScreen>().qsos().qsos()) {
+    facts.reserve(count);
+    // Each QSO's fields as the readable log shows them, not columns of its log line, which
+    // shift from QSO 1000 on and with long callsigns.
+    for (std::size_t index = 0; index < count; ++index) {
+        const QsoRecord qso = main.shown_qso(index);
         QsoFacts& fact = facts.emplace_back();
         fact.hour = qso.time.substr(0, 2);
         fact.callsign = qso.callsign;

@@ -203,13 +203,19 @@ const std::map<std::string, Rule>& rules() {
         {"partial_state_file",
          [](const Fields& in) { return entries(parse_partial_state(split_lines(in[0]))); }},
         {"qso_from_edi_line", [](const Fields& in) { return fields_of(qso_from_edi_line(in[0])); }},
-        {"looked_up_member",
+        // The member box filled as the caret reaches "Prog", and the hint beside the callsign.
+        {"member_lookup",
          [](const Fields& in) {
-             ContestSession s("");
+             ContestSession s;
              put(s, kIqrpFileName, in[0]);
              put(s, kMqcFileName, in[1]);
+             MainLogScreen& m = s.restart().get<MainLogScreen>();
              s.told();
-             return Fields{looked_up_member(s.fake.platform(), in[2], in[3]), joined(s.told())};
+             m.Text11.set(in[3]);
+             m.focus(m.Text6);
+             m.Text6.set(in[2]);
+             m.focus(m.Text9);
+             return Fields{m.Text11.text(), m.aids.MemberHint.text(), joined(s.told())};
          }},
         // Scores and statistics.
         {"add_qso",

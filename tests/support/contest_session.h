@@ -32,6 +32,12 @@ inline void type_qso(MainLogScreen& m, const std::string& callsign, const std::s
     }
 }
 
+inline void log_qso(MainLogScreen& m, const std::string& callsign, const std::string& serial,
+                    const std::string& locator, const std::string& member = "") {
+    type_qso(m, callsign, serial, locator, member);
+    m.Command1_Click();
+}
+
 struct ContestSession {
     // Writes config.txt (none when `config` is empty) and the other files named, then starts.
     explicit ContestSession(const std::string& config = kStationConfig,
@@ -65,8 +71,7 @@ struct ContestSession {
     void log(const std::string& callsign, const std::string& locator = "JN61FV",
              const std::string& member = "", const std::string& serial = "005", bool cw = false) {
         main().Text5_KeyDown(cw ? kKeyDown : kKeyUp);
-        type_qso(main(), callsign, serial, locator, member);
-        main().Command1_Click();
+        log_qso(main(), callsign, serial, locator, member);
     }
     // The contest the correction tests change, from JN81GD, its log numbered from `first`:
     // JN61FV 350 km, JN45LL 778, KN01AA 293, JN71AA 210.

@@ -26,14 +26,30 @@ struct ShownMessage {
     std::string title;
     std::string text;
     MessageIcon icon;
+
+    bool operator==(const ShownMessage&) const = default;
 };
+
+// A box as the program must show it: always titled "Zelora VHF qrp Test".
+inline ShownMessage information(const std::string& text) {
+    return {"Zelora VHF qrp Test", text, MessageIcon::information};
+}
+inline ShownMessage critical(const std::string& text) {
+    return {"Zelora VHF qrp Test", text, MessageIcon::critical};
+}
 
 class RecordingMessages : public MessageBoxes {
   public:
     std::vector<ShownMessage> shown;
+    std::vector<std::string> asked;  // the questions' texts, in order
+    bool answer = false;             // what every question is answered
 
     void show(const std::string& title, const std::string& text, MessageIcon icon) override {
         shown.push_back({title, text, icon});
+    }
+    bool ask(const std::string&, const std::string& text) override {
+        asked.push_back(text);
+        return answer;
     }
     // The texts shown, in order.
     std::vector<std::string> texts() const {
