@@ -14,18 +14,21 @@
 #include <vector>
 
 #include "base/files.h"
+#include "base/station_devices.h"
 #include "base/text.h"
 #include "core/contest_totals.h"
 #include "core/notices.h"
 #include "core/qso_lines.h"
 #include "core/station_profile.h"
 #include "export/adif_log.h"
+#include "geo/locator.h"
 #include "stats/contest_statistics.h"
 #include "stats/country_prefixes.h"
 #include "stats/ranking_order.h"
 #include "stats/square_grid.h"
 #include "store/member_list.h"
 #include "store/partial_state_file.h"
+#include "store/radio_settings.h"
 #include "support/contest_session.h"
 #include "support/table.h"
 #include "windows/bearing_calculator_screen.h"
@@ -260,6 +263,49 @@ const std::map<std::string, Rule>& rules() {
              s.fake.dir.write(kPartialStateFileName, file);
              s.continue_contest();
              return statistics_of(s);
+         }},
+        // The locator value: field, square and sub-square of a six-character Maidenhead
+        // locator, its distance and bearing from JN81GD; nothing for any other text.
+        {"locator",
+         [](const Fields& in) {
+             const std::optional<Locator> l = Locator::parse(in[0]);
+             if (!l) return Fields(5);
+             const Locator own = *Locator::parse("JN81GD");
+             return Fields{std::string(l->field()), std::string(l->square()), l->sub_square(),
+                           std::to_string(own.distance_km(*l)), std::to_string(own.bearing_to(*l))};
+         }},
+        // The radio and the rotator: radio.txt as it is read (radio model, port, speed, then the
+        // rotator's); where the rotator is sent for a heading within its range (from, to, and
+        // its azimuth now or "-"); how the azimuth it reports shows as a heading (-0 as 0).
+        {"radio_settings",
+         [](const Fields& in) {
+             const StationDeviceSettings d = parse_device_settings(split_lines(in[0]));
+             return Fields{
+                 std::to_string(d.radio.model),   d.radio.port,   std::to_string(d.radio.speed),
+                 std::to_string(d.rotator.model), d.rotator.port, std::to_string(d.rotator.speed)};
+         }},
+        {"rotator_target",
+         [](const Fields& in) {
+             const std::optional<double> now =
+                 in[3] == "-" ? std::nullopt : std::optional(std::stod(in[3]));
+             return Fields{
+                 number(rotator_target(std::stod(in[0]), std::stod(in[1]), std::stod(in[2]), now))};
+         }},
+        {"compass_heading",
+         [](const Fields& in) { return Fields{number(compass_heading(std::stod(in[0])) + 0.0)}; }},
+        // The station window's "Salva" with this locator: config.txt, whether the window stays,
+        // the messages, the box with the caret.
+        {"station_save",
+         [](const Fields& in) {
+             ContestSession s;
+             StationScreen& station = s.get<StationScreen>();
+             station.Text1.set("ZZ9QX");
+             station.Text2.set(in[0]);
+             s.told();
+             station.Command1_Click();
+             return Fields{s.fake.dir.read("config.txt"), s.open(WindowId::station) ? "open" : "",
+                           joined(s.told()),
+                           name_of({{"Text2", &station.Text2}}, station.focused())};
          }},
         // The calculator window as the main window hands it the two locators.
         {"calculator",
