@@ -303,9 +303,10 @@ const std::map<std::string, Rule>& rules() {
              station.Text2.set(in[0]);
              s.told();
              station.Command1_Click();
-             return Fields{s.fake.dir.read("config.txt"), s.open(WindowId::station) ? "open" : "",
-                           joined(s.told()),
-                           name_of({{"Text2", &station.Text2}}, station.focused())};
+             // "Salva" closes the window when it writes: only one still open has a caret.
+             const bool open = s.open(WindowId::station);
+             return Fields{s.fake.dir.read("config.txt"), open ? "open" : "", joined(s.told()),
+                           open ? name_of({{"Text2", &station.Text2}}, station.focused()) : ""};
          }},
         // The calculator window as the main window hands it the two locators.
         {"calculator",
