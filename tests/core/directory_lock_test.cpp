@@ -12,19 +12,9 @@
 namespace zelora {
 namespace {
 
-TEST(DirectoryLock, OneHolderPerDirectoryUntilItGoes) {
+// One holder per directory until it goes; a copy killed while holding it leaves it free.
+TEST(DirectoryLock, OneHolderUntilItGoesOrIsKilled) {
     testing::TempDir dir, other;
-    std::optional<DirectoryLock> first(std::in_place, dir.path());
-    EXPECT_TRUE(first->taken());
-    EXPECT_FALSE(DirectoryLock(dir.path()).taken());
-    EXPECT_TRUE(DirectoryLock(other.path()).taken());
-    first.reset();
-    EXPECT_TRUE(DirectoryLock(dir.path()).taken());
-}
-
-// A copy killed while holding the directory leaves it free.
-TEST(DirectoryLock, KilledHolderReleasesTheDirectory) {
-    testing::TempDir dir;
     int ready[2];
     ASSERT_EQ(pipe(ready), 0);
     const pid_t child = fork();
@@ -40,8 +30,13 @@ TEST(DirectoryLock, KilledHolderReleasesTheDirectory) {
     ASSERT_EQ(read(ready[0], &taken, 1), 1);
     EXPECT_EQ(taken, '1');
     EXPECT_FALSE(DirectoryLock(dir.path()).taken());
+    EXPECT_TRUE(DirectoryLock(other.path()).taken());
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
+    std::optional<DirectoryLock> again(std::in_place, dir.path());
+    EXPECT_TRUE(again->taken());
+    EXPECT_FALSE(DirectoryLock(dir.path()).taken());
+    again.reset();
     EXPECT_TRUE(DirectoryLock(dir.path()).taken());
     close(ready[0]);
     close(ready[1]);

@@ -48,7 +48,7 @@ TEST(FileFailures, UnsavedQsosStayInTheWindowUntilTheFolderTakesThem) {
     const std::string question = "Gli ultimi QSO non sono salvati nel file " + path +
                                  ": chiudendo ora andranno persi. Chiudere comunque?";
     EXPECT_EQ(messages.asked, (Strings{question, question}));
-    EXPECT_FALSE(s.windows.is_open(WindowId::start));
+    EXPECT_FALSE(s.open(WindowId::start));
     EXPECT_EQ(m.Text12.size(), 3u);
 
     fs::remove_all(path);  // the folder takes files again: the next retry saves everything
@@ -62,8 +62,8 @@ TEST(FileFailures, UnsavedQsosStayInTheWindowUntilTheFolderTakesThem) {
     m.Command10_Click();
     EXPECT_EQ(messages.shown, (std::vector{failure, failure}));
     EXPECT_EQ(messages.asked.size(), 3u);
-    EXPECT_TRUE(s.windows.find(WindowId::start)->visible());
-    EXPECT_FALSE(s.windows.is_open(WindowId::main_log));
+    EXPECT_TRUE(s.windows->find(WindowId::start)->visible());
+    EXPECT_FALSE(s.open(WindowId::main_log));
 }
 
 TEST(FileFailures, AnUnreadableContestIsKeptAsideAndNeverReplaced) {
@@ -73,7 +73,7 @@ TEST(FileFailures, AnUnreadableContestIsKeptAsideAndNeverReplaced) {
         const std::string path = s.fake.dir.file("parziale.db");
         const std::string aside = s.fake.dir.file("parziale-illeggibile.db");
         fs::permissions(path, fs::perms::none);
-        s.windows.get<StartScreen>().Command1_Click();  // "Continua Contest"
+        s.get<StartScreen>().Command1_Click();  // "Continua Contest"
         testing::log_qso(s.main(), "ZZ9AAA", "001", "JN61FV");
         testing::log_qso(s.main(), "ZZ9BBB", "001", "JN61FV");
         EXPECT_EQ(s.fake.messages.texts(), (Strings{"Impossibile leggere il file " + path,

@@ -1,12 +1,11 @@
+// replace_file: what may stand beside or in place of the file when it is replaced.
 #include "base/files.h"
-#include "core/notices.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "support/fakes.h"
@@ -15,53 +14,30 @@ namespace zelora {
 namespace {
 
 namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
 
-std::vector<std::string> names_in(const std::string& directory) {
-    std::vector<std::string> names;
+Names names_in(const std::string& directory) {
+    Names names;
     for (const auto& entry : fs::directory_iterator(directory))
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
 
-// What may stand beside or in place of the file when it is replaced.
+// The old file's permission bits stay; leftovers of a crash neither block the write nor go,
+// and no temporary file is left behind.
 TEST(ReplaceFile, KeepsPermissionsAndIgnoresLeftovers) {
-    const struct {
-        const char* name;
-        void (*prepare)(const testing::TempDir& dir);
-        fs::perms perms;  // of the new file
-    } cases[] = {
-        {"new file", [](const testing::TempDir&) {}, fs::perms::none},
-        {"old file's bits kept",
-         [](const testing::TempDir& dir) {
-             dir.write("f.txt", "old");
-             fs::permissions(dir.file("f.txt"), fs::perms::owner_read | fs::perms::owner_write |
-                                                    fs::perms::group_read);
-         },
-         fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read},
-        {"leftover temporary file and directory",
-         [](const testing::TempDir& dir) {
-             dir.block("f.txt.tmp");
-             dir.write("f.txt.1.tmp", "crash");
-         },
-         fs::perms::none},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        testing::TempDir dir;
-        c.prepare(dir);
-        const std::vector<std::string> before = names_in(dir.path());
-        ASSERT_TRUE(replace_file(dir.file("f.txt"), std::string("new\0\r\n", 6)));
-        EXPECT_EQ(dir.read("f.txt"), std::string("new\0\r\n", 6));
-        if (c.perms != fs::perms::none) {
-            EXPECT_EQ(fs::status(dir.file("f.txt")).permissions() & fs::perms::all, c.perms);
-        }
-        std::vector<std::string> after = names_in(dir.path());
-        std::erase(after, "f.txt");
-        std::vector<std::string> expected = before;
-        std::erase(expected, "f.txt");
-        EXPECT_EQ(after, expected);  // no temporary file left behind
-    }
+    testing::TempDir dir;
+    const std::string bytes("new\0\r\n", 6);
+    ASSERT_TRUE(replace_file(dir.file("f.txt"), "old"));
+    const fs::perms bits = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(dir.file("f.txt"), bits);
+    dir.block("f.txt.tmp");
+    dir.write("f.txt.1.tmp", "crash");
+    ASSERT_TRUE(replace_file(dir.file("f.txt"), bytes));
+    EXPECT_EQ(dir.read("f.txt"), bytes);
+    EXPECT_EQ(fs::status(dir.file("f.txt")).permissions() & fs::perms::all, bits);
+    EXPECT_EQ(names_in(dir.path()), (Names{"f.txt", "f.txt.1.tmp", "f.txt.tmp"}));
 }
 
 // A link planted beside the file: the file it points to is never written through it.
@@ -76,37 +52,8 @@ TEST(ReplaceFile, PlantedLinksAreNeverFollowedAndAFailureLeavesNothing) {
 
     dir.block("g.txt");  // a directory in the file's place cannot be replaced
     EXPECT_FALSE(replace_file(dir.file("g.txt"), "new"));
-    EXPECT_EQ(names_in(dir.file("g.txt")), std::vector<std::string>{"keep"});
-    EXPECT_EQ(names_in(dir.path()), (std::vector<std::string>{"f.txt", "f.txt.tmp", "g.txt"}));
-}
-
-}  // namespace
-}  // namespace zelora
-
-namespace zelora {
-namespace {
-
-TEST(ReadLines, AByteOrderMarkOnlyAtTheStartIsSkipped) {
-    const std::pair<std::string, std::vector<std::string>> rows[] = {
-        {"\xEF\xBB\xBF"
-         "Call = X\r\nLocator = Y\r\n",
-         {"Call = X", "Locator = Y"}},
-        {"\xEF\xBB\xBF", {}},
-        {"\xEF\xBB"
-         "Call\n",
-         {"\xEF\xBB"
-          "Call"}},
-        {"A\n\xEF\xBB\xBF"
-         "B\n",
-         {"A",
-          "\xEF\xBB\xBF"
-          "B"}},
-    };
-    testing::FakePlatform fake;
-    for (const auto& [bytes, lines] : rows) {
-        fake.dir.write("f.txt", bytes);
-        EXPECT_EQ(read_lines(fake.platform(), fake.dir.file("f.txt")).lines, lines) << bytes;
-    }
+    EXPECT_EQ(names_in(dir.file("g.txt")), Names{"keep"});
+    EXPECT_EQ(names_in(dir.path()), (Names{"f.txt", "f.txt.tmp", "g.txt"}));
 }
 
 }  // namespace

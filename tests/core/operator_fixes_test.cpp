@@ -26,48 +26,6 @@ using Messages = std::vector<testing::ShownMessage>;
 constexpr const char* kOwnLocatorRefusal =
     "Locatore della stazione errato: correggere i dati della stazione";
 
-TEST(OperatorFixes, OwnLocatorIsCheckedAsAQsoLocatorIs) {
-    const std::pair<std::string, bool> rows[] = {
-        {"jn61fa", true},  {"AA00AA", true},  {"RR99XX", true},  {"jn61f", false},
-        {"ZZ99ZZ", false}, {"SN61FA", false}, {"JS61FA", false}, {"JN61FY", false},
-        {"JN6AFA", false}, {"JN61F1", false}, {"JN81", false},   {"", false}};
-    for (const auto& [locator, valid] : rows) {
-        SCOPED_TRACE(locator);
-        {  // typed into the station window
-            ContestSession s;
-            StationScreen& station = s.windows.get<StationScreen>();
-            station.Text1.set("ZZ9QX");
-            station.Text2.set(locator);
-            s.fake.messages.shown.clear();
-            station.Command1_Click();
-            EXPECT_EQ(s.windows.is_open(WindowId::station), !valid);
-            EXPECT_EQ(s.fake.dir.read("config.txt"),
-                      valid ? station_profile_text("ZZ9QX", to_upper(locator), "", "")
-                            : testing::kStationConfig);
-            EXPECT_EQ(s.fake.messages.shown,
-                      valid ? Messages{} : Messages{information("Locatore errato")});
-            if (!valid) {
-                EXPECT_EQ(station.focused(), &station.Text2);
-            }
-        }
-        {  // a config.txt edited by hand
-            ContestSession s("Call = ZZ9QX\r\nLocator = " + locator + "\r\n");
-            s.fake.messages.shown.clear();
-            testing::log_qso(s.main(), "ZZ9XA", "005", "JN61FV");
-            EXPECT_EQ(s.main().Text12.size(), valid ? 1u : 0u);
-            EXPECT_EQ(s.fake.messages.shown,
-                      valid ? Messages{} : Messages{information(kOwnLocatorRefusal)});
-        }
-        {  // a QSO's locator, by the same rule
-            ContestSession s;
-            testing::log_qso(s.main(), "ZZ9XA", "005", locator);
-            EXPECT_EQ(s.main().Text12.size(), valid ? 1u : 0u);
-            EXPECT_EQ(s.fake.messages.shown,
-                      valid ? Messages{} : Messages{information("Locatore errato")});
-        }
-    }
-}
-
 TEST(OperatorFixes, QsoNumberIsDigitsAndTheNextFollowsTheHighestLogged) {
     ContestSession s;
     MainLogScreen& m = s.main();
@@ -91,24 +49,6 @@ TEST(OperatorFixes, QsoNumberIsDigitsAndTheNextFollowsTheHighestLogged) {
     EXPECT_TRUE(s.fake.messages.shown.empty());
 }
 
-TEST(OperatorFixes, RestoredQsoNumberFollowsTheHighestLogged) {
-    const std::string log =
-        "LISTA_QSO 001   19/07/20   07.20   144Mhz   SSB   ZZ9XA       59-005   JN61FV   \r\n"
-        "LISTA_QSO 007   19/07/20   07.21   144Mhz   SSB   ZZ9XB       59-005   JN61FV   \r\n"
-        "QSO_EDI 200719;0720;ZZ9XA;1;59;001;59;005;;JN61FV;350;;;;\r\n"
-        "QSO_EDI 200719;0721;ZZ9XB;1;59;007;59;005;;JN61FV;350;;;;\r\n";
-    const std::pair<std::string, std::string> rows[] = {
-        {"QSO# 012", "012"}, {"QSO# AB", "008"}, {"QSO# 005", "008"}, {"QSO# 0\0"s, "008"}};
-    for (const auto& [line, next] : rows) {
-        SCOPED_TRACE(line);
-        ContestSession s(testing::kStationConfig, {{"parziale.db", line + "\r\n" + log}});
-        s.windows.get<StartScreen>().Command1_Click();  // "Continua Contest"
-        EXPECT_EQ(s.main().Text1.text(), next);
-        testing::log_qso(s.main(), "ZZ9XC", "005", "JN61FV");
-        EXPECT_EQ(s.main().Text14.lines().back().substr(0, 26), "200719;0720;ZZ9XC;1;59;" + next);
-    }
-}
-
 TEST(OperatorFixes, StatisticsFollowTheReadableLogOfARestoredContest) {
     const std::string edited =
         "LISTA_QSO 001   19/07/20   08.20   144Mhz   SSB   ZZ9XA       59-005   JN61FV   \r\n"
@@ -116,31 +56,13 @@ TEST(OperatorFixes, StatisticsFollowTheReadableLogOfARestoredContest) {
         "QSO_EDI 200719;0720;ZZ9XB;1;59;001;59;005;;KN01AA;293;;;;\r\n"
         "QSO_EDI 200719;0721;ZZ9XC;0;599;002;599;011;I003;JN71AA;210;;;;\r\n";
     ContestSession s(testing::kStationConfig, {{"parziale.db", "QSO# 003\r\n" + edited}});
-    s.windows.get<StartScreen>().Command1_Click();
+    s.get<StartScreen>().Command1_Click();
     s.main().Command6_Click();  // "STAT"
-    const StatisticsScreen& statistics = s.windows.get<StatisticsScreen>();
+    const StatisticsScreen& statistics = s.get<StatisticsScreen>();
     EXPECT_EQ(statistics.List1,
               (std::vector<std::string>{"778Km - IK0ABCDEF/P - JN45LL", "350Km - ZZ9XA - JN61FV"}));
     EXPECT_EQ(statistics.Text2.text(), "JN61 - JN45 - ");
     EXPECT_EQ(statistics.hour_qsos, (std::array<int, kContestHours>{0, 1, 1, 0, 0, 0}));
-}
-
-TEST(OperatorFixes, EdiHeaderBoxesDropTheFieldSeparator) {
-    ContestSession s;
-    EdiHeaderScreen& h = s.windows.get<EdiHeaderScreen>();
-    for (Control* box :
-         {&h.Text2,  &h.Text3,  &h.Text4,  &h.Combo1, &h.Text6,  &h.Text7,  &h.Text8,
-          &h.Text9,  &h.Text10, &h.Text11, &h.Text12, &h.Text13, &h.Text14, &h.Text15,
-          &h.Text16, &h.Text17, &h.Text18, &h.Text19, &h.Text20, &h.Text21}) {
-        box->set("1;0");
-        EXPECT_EQ(box->text(), "10");
-    }
-    h.Text22.set("a;b\r\nc");  // the remarks are free lines of their own
-    h.Text2.set("IZ0TST;X");
-    h.Command2_Click();  // "Crea EDI"
-    const std::string log = s.windows.get<EdiSaveScreen>().Text1.text();
-    for (const char* line : {"\r\nPCall=IZ0TSTX\r\n", "\r\nSAntH=10;10\r\n", "\r\na;b\r\nc\r\n"})
-        EXPECT_NE(log.find(line), std::string::npos) << line;
 }
 
 }  // namespace

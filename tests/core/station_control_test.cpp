@@ -119,7 +119,7 @@ TEST(StationControl, PuntaTurnsToTheLocatorsOwnQtfOnlyWhenTheCalculatorHasOne) {
     type_qso(m, "ZZ9ABC", "001", "JN81HH");
     const std::string qtf = m.Label15.text();
     // Another calculation's result (statistics, a correction) shown since.
-    s.windows.get<BearingCalculatorScreen>().SetLocator2("JN45AA");
+    s.windows->get<BearingCalculatorScreen>().SetLocator2("JN45AA");
     ASSERT_NE(m.Label15.text(), qtf);
     m.station.Command1_Click();
     for (const char* locator : {"JN81H", "JNA1GD"}) {  // not whole, not readable
@@ -162,7 +162,7 @@ TEST(StationControl, RadioEMotoreSavesRadioTxtAndDrivesTheDevices) {
     ContestSession s;
     MainLogScreen& m = s.main();
     m.station.Command3_Click();
-    DeviceScreen& d = s.windows.get<DeviceScreen>();
+    DeviceScreen& d = s.windows->get<DeviceScreen>();
     EXPECT_TRUE(d.visible());
     EXPECT_EQ(d.radio_choices(),
               (std::vector<std::string>{"Nessuno", "Hamlib NET rigctl (2)", "Icom IC-705 (3085)"}));
@@ -178,7 +178,7 @@ TEST(StationControl, RadioEMotoreSavesRadioTxtAndDrivesTheDevices) {
 
     s.fake.dir.block("radio.txt");
     d.Command1_Click();
-    EXPECT_TRUE(s.windows.is_open(WindowId::devices));
+    EXPECT_TRUE(s.windows->is_open(WindowId::devices));
     EXPECT_EQ(s.fake.radio.used.size(), 1u);
     std::filesystem::remove_all(s.fake.dir.file("radio.txt"));
     d.Command1_Click();
@@ -191,7 +191,7 @@ TEST(StationControl, RadioEMotoreSavesRadioTxtAndDrivesTheDevices) {
               "Rotore = 2\r\nPorta rotore = 127.0.0.1:4533\r\nVelocita rotore = 0\r\n");
     EXPECT_EQ(s.fake.radio.used.back(), (DeviceSettings{3085, "/dev/ttyUSB0", 1920012}));
     EXPECT_EQ(s.fake.rotator.used.back(), (DeviceSettings{2, "127.0.0.1:4533", 0}));
-    EXPECT_FALSE(s.windows.is_open(WindowId::devices));
+    EXPECT_FALSE(s.windows->is_open(WindowId::devices));
     EXPECT_TRUE(m.station.RadioStatus.visible() && m.station.Command1.visible());
 }
 

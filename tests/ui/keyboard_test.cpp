@@ -1,4 +1,6 @@
-// Editing inside the boxes and the keyboard flow of an operator who never takes the mouse.
+// Editing inside the boxes and the keyboard flow of an operator who never takes the mouse, and
+// the operator aids as the callsign is typed (what they show for each text is the rows of
+// tests/data/tables/aids.txt).
 
 #include <QApplication>
 #include <QClipboard>
@@ -10,7 +12,12 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <map>
+#include <string>
+
+#include "support/table.h"
 #include "support/ui_program.h"
+#include "ui/km_scale_picture.h"
 #include "windows/admin_screen.h"
 #include "windows/station_screen.h"
 
@@ -40,9 +47,15 @@ struct Program : zelora::testing::UiProgram {
         windows.get<zelora::AdminScreen>().set_visible(true);
         click(WindowId::admin, "Command2");
     }
+    void log_qso(const QString& callsign, const QString& locator) const {
+        type("Text6", callsign);
+        type("Text9", "1");
+        type("Text10", locator);
+        QTest::keyClick(box("Text10"), Qt::Key_Return);
+    }
 };
 
-// Backspace and Delete written as "\b" and "\x7f" in the keys of a row.
+// Backspace and Delete are written \x08 and \x7F in the keys of a row.
 void press(QWidget* box, const QString& keys) {
     for (QChar key : keys) {
         if (key == '\b') {
@@ -61,57 +74,29 @@ class KeyboardTest : public QObject {
     Q_OBJECT
   private slots:
     void editingInTheMiddleOfEveryKindOfBox() {
-        struct Row {
-            WindowId window;
-            const char* box;
-            const char* start;
-            int caret, selected;
-            QString keys, pasted;
-            const char* shown;
-            int caret_after;
-        };
-        const WindowId main = WindowId::main_log, station = WindowId::station,
-                       lists = WindowId::member_lists;
-        const Row rows[] = {
-            {main, "Text2", "06/12/26", 2, 0, "\b7", "", "07/12/26", 2},
-            {main, "Text8", "59", 0, 0, "57", "", "5759", 2},
-            {main, "Text3", "07.20", 2, 0, "\x7f.", "", "07.20", 3},
-            {main, "Text9", "123", 1, 1, "9", "", "193", 2},
-            {main, "Text7", "59", 1, 0, "", "9", "599", 2},
-            {main, "Text6", "ZZ9XA", 2, 0, "K", "", "ZZK9XA", 3},
-            {main, "Text6", "ZZ9XA", 2, 0, "k", "", "ZZK9XA", 6},  // upper-cased: caret to end
-            {main, "Text6", "ZZ9XA", 2, 0, ";", "", "ZZ9XA", 2},   // refused where typed
-            {main, "Text6", "ZZ9XA", 2, 0, "", "X;Y", "ZZXY9XA", 4},
-            {main, "Text10", "JN61FV", 4, 2, "\b", "", "JN61", 4},
-            {main, "Text11", "I003", 1, 0, "", "m1", "IM1003", 6},
-            {station, "Text1", "ZZ9QX", 2, 0, "A", "", "ZZA9QX", 3},
-            {station, "Text3", "001", 1, 0, "\b", "", "01", 0},
-            {station, "Text4", "017", 0, 0, "\x7f", "", "17", 0},
-            {lists, "Text5", "I1AAA", 1, 0, "K", "", "IK1AAA", 2},
-            {lists, "Text6", "I1AAA", 5, 0, "\b\b", "", "I1A", 3},
-            {lists, "Text3", "2", 0, 0, "1", "", "12", 1},
-        };
+        const std::map<std::string, WindowId> windows = {{"main", WindowId::main_log},
+                                                         {"station", WindowId::station},
+                                                         {"lists", WindowId::member_lists}};
         Program program;
         program.open_all();
-        for (const Row& row : rows) {
-            const QByteArray trace = QByteArray(row.box) + " " + row.start;
-            QLineEdit* box = program.box(row.box, row.window);
-            QVERIFY2(box, trace);
+        for (const auto& row : zelora::testing::read_table(ZELORA_TEST_DATA "/ui/box_edits.txt")) {
+            QLineEdit* box = program.box(row.in[1].c_str(), windows.at(row.in[0]));
+            QVERIFY2(box, row.where.c_str());
             box->selectAll();
-            QTest::keyClicks(box, row.start);
-            box->setSelection(row.caret, row.selected);
-            press(box, row.keys);
-            if (!row.pasted.isEmpty()) {
-                QApplication::clipboard()->setText(row.pasted);
+            QTest::keyClicks(box, QString::fromStdString(row.in[2]));
+            box->setSelection(std::stoi(row.in[3]), std::stoi(row.in[4]));
+            press(box, QString::fromLatin1(row.in[5]));
+            if (!row.in[6].empty()) {
+                QApplication::clipboard()->setText(QString::fromStdString(row.in[6]));
                 QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
             }
-            QVERIFY2(box->text() == QString::fromLatin1(row.shown),
-                     trace + " " + box->text().toLatin1());
-            QVERIFY2(box->cursorPosition() == row.caret_after, trace);
+            const std::string shown = box->text().toStdString();
+            QVERIFY2(shown == row.out[0], (row.where + ": " + shown).c_str());
+            QVERIFY2(box->cursorPosition() == std::stoi(row.out[1]), row.where.c_str());
         }
 
         // The list boxes: a line typed in the middle of the list stays where it was typed.
-        auto* list = program.find<QPlainTextEdit>(lists, "Text1");
+        auto* list = program.find<QPlainTextEdit>(WindowId::member_lists, "Text1");
         QTextCursor cursor = list->textCursor();
         cursor.setPosition(10);  // the start of the second line
         list->setTextCursor(cursor);
@@ -162,6 +147,9 @@ class KeyboardTest : public QObject {
         // Return on "OK" with a callsign too short: no word, the caret goes where to type.
         QTest::keyClicks(program.box("Text6"), "zz9");
         QTest::keyClicks(program.box("Text10"), "jn61fv");
+        auto* scale = program.find<zelora::ui::KmScalePicture>(WindowId::main_log, "Picture2");
+        QVERIFY(scale->bar().visible);  // the km scale shows the QRB as it is typed
+        QCOMPARE(scale->bar().x2, 720 + 2.15f * 350);
         program.find<QPushButton>(WindowId::main_log, "Command1")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_COMPARE(program.focused(), QStringLiteral("Text6"));
@@ -201,6 +189,42 @@ class KeyboardTest : public QObject {
         QTRY_VERIFY(callsign->hasFocus());
         QTest::keyClick(callsign, Qt::Key_L, Qt::AltModifier);
         QTRY_COMPARE(program.label("Label46"), QStringLiteral("off-line"));
+    }
+
+    void dupePartialListAndHintAppearAndClearKeyByKey() {
+        Program program;
+        program.fake.dir.write("iqrp.txt", "ZZ9XA#12\r\n");
+        program.start();
+        program.log_qso("zz9xa/p", "jn61fv");
+        program.fake.clock.utc.minute = 24;
+        program.log_qso("zz9xab", "kn01aa");
+        QCOMPARE(program.label("Rate10") + program.label("Rate60"), QStringLiteral("12/h2/h"));
+
+        // Typed so far, then the dupe mark, the partial list and the member hint.
+        const QString both = QStringLiteral("ZZ9XAB      KN01AA\nZZ9XA/P     JN61FV\n");
+        const std::tuple<QString, QString, QString, QString> steps[] = {
+            {"zz", "", both, ""},
+            {"zz9xa/p", "DUPE 001 07.20", "ZZ9XA/P     JN61FV\n", "I-QRP I012"},
+            {"zz9xa/pp", "", "", "I-QRP I012"},
+        };
+        QLineEdit* callsign = program.box("Text6");
+        callsign->setFocus(Qt::TabFocusReason);
+        for (const auto& [typed, dupe, partial, hint] : steps) {
+            QTest::keyClicks(callsign, typed.mid(callsign->text().size()));
+            QCOMPARE(callsign->text(), typed.toUpper());
+            QCOMPARE(program.label("DupeMark"), dupe);
+            QCOMPARE(callsign->styleSheet().contains("background"), !dupe.isEmpty());
+            QCOMPARE(program.label("PartialList"), partial);
+            QCOMPARE(program.label("MemberHint"), hint);
+        }
+        QTest::keyClick(callsign, Qt::Key_Backspace);
+        QCOMPARE(program.label("DupeMark"), QStringLiteral("DUPE 001 07.20"));
+        callsign->selectAll();
+        QTest::keyClick(callsign, Qt::Key_Delete);
+        for (const char* name : {"DupeMark", "PartialList", "MemberHint"})
+            QVERIFY(program.label(name).isEmpty());
+        QVERIFY(callsign->styleSheet().isEmpty());
+        QVERIFY(program.fake.messages.shown.empty());
     }
 };
 

@@ -15,6 +15,7 @@
 #include "ui/qt_platform.h"
 #include "windows/admin_screen.h"
 #include "windows/award_screen.h"
+#include "windows/bearing_calculator_screen.h"
 #include "windows/edi_header_screen.h"
 #include "windows/edi_save_screen.h"
 #include "windows/member_list_screen.h"
@@ -42,6 +43,11 @@ struct Program : zelora::testing::UiProgram {
         return find<QWidget>(WindowId::main_log, name)->width();
     }
 };
+
+template <class... Screens>
+void open(zelora::WindowSet& windows) {
+    (windows.get<Screens>(), ...);
+}
 
 QRect screen_room() {
     return QGuiApplication::primaryScreen()->availableGeometry();
@@ -169,6 +175,7 @@ class ScreenFitTest : public QObject {
         QCOMPARE(hostile.main()->size(), ordinary.main()->size());
     }
 
+    // Every window's title as it stands, whole on the screen as message boxes' are.
     void windowsAndMessageBoxesShowTheirWholeTitle() {
         // Room for the title in the window manager's bold font and its buttons.
         const auto fits = [](const QWidget* window) {
@@ -177,6 +184,25 @@ class ScreenFitTest : public QObject {
                        100;
         };
         Program program;
+        const std::pair<WindowId, const char*> titles[] = {
+            {WindowId::main_log, "Zelora VHF qrp - ZZ9QX Sez. di Dorvasca - ver 1.00"},
+            {WindowId::station, "Zelora qrp Test - Dati Stazione"},
+            {WindowId::start, "Zelora VHF qrp test - ZZ9QX Sez. di Dorvasca"},
+            {WindowId::award, "I-QRP Club Awars"},
+            {WindowId::bearing_calculator, "Bearing utility 1.1 - ZZ9AAA"},
+            {WindowId::edi_header, "Zelora qrp Test - Compilazione Log formato EDI"},
+            {WindowId::edi_save, "Zelora qrp Test - Salva Log edi"},
+            {WindowId::qso_edit, "Zelora qrp Test - Modfica dati QSO"},
+            {WindowId::statistics, "Zelora QRP Test - Statistiche"},
+            {WindowId::report, "Zelora QRP Test - Report"},
+            {WindowId::admin, "Zelora VHF qrp - Amministrazione"},
+            {WindowId::member_lists, "Gestione Database IQRP - MQC"}};
+        open<zelora::StationScreen, zelora::StartScreen, zelora::AwardScreen,
+             zelora::BearingCalculatorScreen, zelora::EdiHeaderScreen, zelora::EdiSaveScreen,
+             zelora::QsoEditScreen, zelora::StatisticsScreen, zelora::ReportScreen,
+             zelora::AdminScreen, zelora::MemberListScreen>(program.windows);
+        for (const auto& [id, title] : titles)
+            QCOMPARE(program.views.view(id)->windowTitle(), QString::fromUtf8(title));
         program.windows.get<zelora::StartScreen>().set_visible(true);
         program.windows.get<zelora::AdminScreen>().set_visible(true);
         for (WindowId id : {WindowId::start, WindowId::admin, WindowId::main_log})

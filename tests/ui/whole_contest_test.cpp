@@ -1,17 +1,22 @@
 // A whole contest played as an operator plays it, keys typed into whichever box has the focus:
 // the first start, 150 QSOs, the member lists, a correction, the EDI log and the report, then a
-// second start that continues the contest. The files written are compared with expected files
-// made by tests/data/whole_contest/make_expected.py from the file formats alone.
+// second start that continues the contest. The contest and the files it must write are made by
+// tests/data/whole_contest/make_expected.py from the file formats alone.
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QtTest>
 
 #include <string>
+#include <vector>
 
 #include "support/fakes.h"
+#include "ui/statistics_pictures.h"
 #include "ui/window_views.h"
 #include "windows/main_log_screen.h"
 
@@ -19,40 +24,16 @@ using zelora::WindowId;
 
 namespace {
 
-// The contest's QSOs; make_expected.py builds the same table.
-struct Qso {
-    std::string callsign, serial, locator;
-    bool cw;
-};
-
-constexpr const char* kLocators[] = {"JN61FV", "JN45LL", "JN71AA", "JN70FU", "KN01AA",
-                                     "IL19AA", "JN81GE", "JL81GD", "JN81GD"};
-
-Qso qso(int i) {
-    std::string callsign =
-        "ZZ" + std::to_string(i % 10) + "A" + char('A' + i / 26) + char('A' + i % 26);
-    if (i % 7 == 3) callsign += "/P";
-    return {callsign, std::to_string(i % 40 + 1), kLocators[i % 9], i % 3 == 1};
-}
-
-// Base calls of the two clubs' members, with their numbers as the lists hold them.
-std::string iqrp_list() {
-    std::string list;
-    for (int i = 0; i < 170; i += 11)
-        list += qso(i).callsign.substr(0, 6) + "#" + std::to_string(i) + "\r\n";
-    return list;
-}
-std::string mqc_list() {
-    std::string list;
-    for (int i = 5; i < 170; i += 13)
-        list += qso(i).callsign.substr(0, 6) + "#" + std::to_string(i * 3) + "\r\n";
-    return list;
-}
-
 QByteArray expected(const char* name) {
-    QFile file(QFINDTESTDATA(QStringLiteral("../data/whole_contest/") + name));
+    QFile file(QStringLiteral(ZELORA_TEST_DATA "/whole_contest/") + name);
     if (!file.open(QIODevice::ReadOnly)) return "missing " + QByteArray(name);
     return file.readAll();
+}
+
+// QSO `i` of the contest as make_expected.py writes it: callsign, serial, locator, mode.
+QList<QByteArray> qso(int i) {
+    static const QList<QByteArray> lines = expected("qsos.txt").split('\n');
+    return lines.at(i).split(' ');
 }
 
 QWidget* focused() {
@@ -86,24 +67,24 @@ struct Run {
     void focus(WindowId id, const char* name) const {
         views.view(id)->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(views.view(id)));
-        find(id, name)->setFocus(Qt::TabFocusReason);
+        find<QWidget>(id, name)->setFocus(Qt::TabFocusReason);
     }
     QString mode() const { return find(WindowId::main_log, "Text5")->text(); }
 
     // A QSO typed from the callsign box on; the clock moves one minute a QSO.
     void log(int i, const QString& member = {}) {
         set_clock(i);
-        const Qso q = qso(i);
-        if (q.cw != (mode() == "CW")) {
+        const QList<QByteArray> q = qso(i);
+        if (q[3] != mode()) {
             key(Qt::Key_Backtab);
-            key(q.cw ? Qt::Key_Down : Qt::Key_Up);
+            key(q[3] == "CW" ? Qt::Key_Down : Qt::Key_Up);
             key(Qt::Key_Tab);
         }
-        type(QString::fromStdString(q.callsign));
+        type(q[0]);
         key(Qt::Key_Tab, 3);
-        type(QString::fromStdString(q.serial));
+        type(q[1]);
         key(Qt::Key_Tab);
-        type(QString::fromStdString(q.locator).toLower());
+        type(q[2].toLower());
         key(Qt::Key_Tab);
         if (!member.isEmpty()) type(member);
         key(Qt::Key_Return);
@@ -135,8 +116,8 @@ class WholeContestTest : public QObject {
   private slots:
     void aWholeContestThenItsContinuation() {
         zelora::testing::FakePlatform fake;
-        fake.dir.write("iqrp.txt", iqrp_list());
-        fake.dir.write("mqc.txt", mqc_list());
+        fake.dir.write("iqrp.txt", expected("iqrp.txt").toStdString());
+        fake.dir.write("mqc.txt", expected("mqc.txt").toStdString());
         {
             Run run{fake};
             zelora::start_program(run.windows);
@@ -158,44 +139,30 @@ class WholeContestTest : public QObject {
             for (int i = 0; i < 20; ++i) run.log(i);
             QCOMPARE(run.take_messages(), Texts{});
 
-            // Every refusal of the entry once, each mended where the caret lands.
+            // Refusals of the entry, each mended where the caret lands.
             run.log(20, "x123");
-            retype("i1101");
-            key(Qt::Key_Return);
-            retype("m601");
-            key(Qt::Key_Return);
             retype("m600");
             key(Qt::Key_Backtab);  // the locator box
             type("jn8");
             key(Qt::Key_Return);
-            retype(QString::fromStdString(qso(20).locator));
+            retype(qso(20)[2]);
             key(Qt::Key_Backtab, 2);  // the received report
             type("5");
             key(Qt::Key_Return);
             retype("59");
-            key(Qt::Key_Backtab);  // the sent report
-            type("5999");
-            key(Qt::Key_Return);
-            retype("59");
-            key(Qt::Key_Backtab, 4);  // the time
-            type("7.2");
-            key(Qt::Key_Return);
-            retype("07.20");
-            key(Qt::Key_Backtab);  // the date
+            key(Qt::Key_Backtab, 6);  // the date
             type("32/07/20");
             key(Qt::Key_Return);
             retype("19/07/20");
             key(Qt::Key_Tab, 8);  // to the locator box again: the clock sets date and time
             key(Qt::Key_Return);
             QCOMPARE(run.take_messages(),
-                     (Texts{"Es. di formato corretto: I003 o M123", "Membro IQRP errato",
-                            "Membro MQC errato", "Locatore errato",
-                            "Inserire il rapporto RST ricevuto", "Inserire il rapporto RST inviato",
-                            "Inserire l'ora del QSO nel formato HH:MM",
+                     (Texts{"Es. di formato corretto: I003 o M123", "Locatore errato",
+                            "Inserire il rapporto RST ricevuto",
                             "Inserire la data del QSO nel formato DD/MM/YY"}));
 
             for (int i = 21; i < 60; ++i) run.log(i);
-            type(QString::fromStdString(qso(10).callsign));  // worked already
+            type(qso(10)[0]);  // worked already
             key(Qt::Key_Return);
             QCOMPARE(run.take_messages(),
                      Texts{QString::fromUtf8("QSO non valido, la stazione risulta già collegata")});
@@ -204,10 +171,10 @@ class WholeContestTest : public QObject {
             run.click(WindowId::main_log, "Command11");  // "Amministrazione"
             run.click(WindowId::admin, "Command2");
             run.focus(WindowId::member_lists, "Text5");
-            type(QString::fromStdString(qso(22).callsign));
+            type(qso(22)[0]);
             run.click(WindowId::member_lists, "Command2");  // "Cerca"
             run.focus(WindowId::member_lists, "Text6");
-            type(QString::fromStdString(qso(60).callsign));
+            type(qso(60)[0]);
             run.click(WindowId::member_lists, "Command3");  // "Aggiungi"
             run.click(WindowId::member_lists, "Command1");  // "Esci"
             QCOMPARE(run.take_messages(), (Texts{"Utente presente nel database I-QRP al numero 022",
@@ -222,7 +189,7 @@ class WholeContestTest : public QObject {
             // The received serial of QSO 5 was 123.
             run.click(WindowId::main_log, "Command5");  // "Modifica QSO"
             run.focus(WindowId::qso_edit, "Text1");
-            type(QString::fromStdString(qso(5).callsign));
+            type(qso(5)[0]);
             key(Qt::Key_Return);
             key(Qt::Key_Tab, 6);
             type("123");
@@ -243,21 +210,52 @@ class WholeContestTest : public QObject {
             type("Via Roma 1");
             run.focus(WindowId::edi_header, "Text19");
             type("0,5");
+            run.focus(WindowId::edi_header, "Text10");
+            type("Forl");
+            QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_Igrave, QStringLiteral("ì"),
+                                Qt::NoModifier);
+            run.focus(WindowId::edi_header, "Combo1");
+            key(Qt::Key_Down);                            // "3 watt"
             run.click(WindowId::edi_header, "Command2");  // "Crea EDI"
-            run.click(WindowId::edi_save, "Command1");    // "Salva"
-            QCOMPARE(QByteArray::fromStdString(fake.dir.read("01-ZZ9AAA.edi")),
+            auto* log = run.find<QPlainTextEdit>(WindowId::edi_save, "Text1");
+            log->moveCursor(QTextCursor::End);  // a line typed after the log is saved with it
+            QTest::keyClicks(log, QStringLiteral("73"));
+            QTest::keyClick(log, Qt::Key_Return);
+            run.click(WindowId::edi_save, "Command1");  // "Salva"
+            QCOMPARE(QByteArray::fromStdString(fake.dir.read("02-ZZ9AAA.edi")),
                      expected("first.edi"));
+            log->clear();                               // the export is made of the log's QSOs
+            run.click(WindowId::edi_save, "Command3");  // "Esporta ADIF"
+            const std::string adif = fake.dir.read("ZZ9AAA.adi");  // station from the header
+            QVERIFY(adif.find("<CREATED_TIMESTAMP:15>20200719 092900 <EOH>\r\n<CALL:6>ZZ0AAA ") !=
+                    std::string::npos);
+            QVERIFY(adif.find("<STATION_CALLSIGN:6>ZZ9AAA <OPERATOR:6>ZZ9AAA "
+                              "<CONTEST_ID:14>ZELORA-VHF-QRP <TX_PWR:3>0.5 ") != std::string::npos);
             run.click(WindowId::edi_save, "Command2");  // "Esci"
+            run.click(WindowId::main_log, "Command2");  // the header kept its boxes while hidden
+            QCOMPARE(run.find(WindowId::edi_header, "Text10")->text(), QStringLiteral("Forlì"));
 
-            run.click(WindowId::main_log, "Command6");    // "STAT"
+            run.click(WindowId::main_log, "Command6");  // "STAT"
+            auto* ranking = run.find<QListWidget>(WindowId::statistics, "List1");
+            QCOMPARE(ranking->count(), 150);
+            QCOMPARE(ranking->item(0)->text().toLatin1() + "\r",
+                     expected("report.txt").split('\n')[12]);
+            auto* map = run.find<zelora::ui::SquareMapPicture>(WindowId::statistics, "MapPicture");
+            QVERIFY(map->worked(13, 5) && !map->worked(0, 0));  // JN61 worked, JO14 not
+            QVERIFY(run.find<QPlainTextEdit>(WindowId::statistics, "Text5")
+                        ->toPlainText()
+                        .contains(QStringLiteral("\n330-359\u00B0  - 16\n")));
             run.click(WindowId::statistics, "Command2");  // "Report"
             run.click(WindowId::report, "Command1");      // "Salva"
             QCOMPARE(QByteArray::fromStdString(fake.dir.read("zelora_qrp_statistiche.txt")),
                      expected("report.txt"));
+            run.views.view(WindowId::report)->close();  // the close box does as "Chiudi"
+            QVERIFY(!run.windows.is_open(WindowId::report));
             QCOMPARE(
                 run.take_messages(),
                 (Texts{"I dati del QSO sono stati modificati",
-                       "Il Log del Contest e' stato salvato in " + in_dir(fake, "01-ZZ9AAA.edi"),
+                       "Il Log del Contest e' stato salvato in " + in_dir(fake, "02-ZZ9AAA.edi"),
+                       "Log ADIF salvato in " + in_dir(fake, "ZZ9AAA.adi"),
                        "Log salvato in " + in_dir(fake, "zelora_qrp_statistiche.txt")}));
 
             run.click(WindowId::main_log, "Command3");  // "Esci"
@@ -270,6 +268,15 @@ class WholeContestTest : public QObject {
         run.click(WindowId::start, "Command1");  // "Continua Contest"
         run.focus(WindowId::main_log, "Text6");
         for (int i = 150; i < 170; ++i) run.log(i);
+        // The score frame shows the totals the logic keeps.
+        const zelora::ContestTotals t = run.windows.get<zelora::MainLogScreen>().totals();
+        const std::string values[] = {t.qso,      t.qrb,     t.molt,    t.punti, t.media,
+                                      t.odx_call, t.odx_loc, t.odx_qrb, t.iqrp,  t.mdc};
+        const char* labels[] = {"Label19", "Label21", "Label23", "Label25", "Label44",
+                                "Label27", "Label28", "Label29", "Label51", "Label52"};
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(run.find<QLabel>(WindowId::main_log, labels[i])->text(),
+                     QString::fromStdString(values[i]));
         run.click(WindowId::main_log, "Command2");    // "Crea LOG"
         run.click(WindowId::edi_header, "Command2");  // "Crea EDI"
         run.focus(WindowId::edi_save, "Text2");

@@ -1,9 +1,16 @@
 #!/usr/bin/env python3
-"""Writes the files that tests/ui/whole_contest_test.cpp expects, straight from the file formats.
+"""Writes the contest that tests/ui/whole_contest_test.cpp types (qsos.txt, iqrp.txt, mqc.txt)
+and the files it expects, straight from the file formats.
 
-Run it from this directory after changing the contest of the test. The distances and bearings
-are the ones the calculator gives from JN81GD; a QSO in the own sub-square is logged at 1 km.
+Usage: make_expected.py [directory]; the files go to the directory (this one when none is
+named). The ctest whole_contest_expected writes them into the build directory and compares them
+with the ones kept here, so the script and the kept files cannot drift apart. The distances and
+bearings are the ones the calculator gives from JN81GD; a QSO in the own sub-square is logged at
+1 km.
 """
+import os
+import sys
+
 
 QRB = {"JN61FV": " 350", "JN45LL": " 778", "JN71AA": " 210", "JN70FU": " 178",
        "KN01AA": " 293", "IL19AA": " 3381", "JN81GE": " 5", "JL81GD": " 2219", "JN81GD": "1"}
@@ -14,23 +21,33 @@ QTF = {"JN61FV": 285, "JN45LL": 311, "JN71AA": 267, "JN70FU": 260, "KN01AA": 92,
 ADDED_MEMBER = "I017"  # the I-QRP list holds 16 members when the administrator adds one
 
 
+def base_call(i):
+    return "ZZ%dA%s%s" % (i % 10, chr(65 + i // 26), chr(65 + i % 26))
+
+
+# Base calls of the two clubs' members, with their numbers as the lists hold them; the serial
+# box fills the member box from them.
+IQRP = {base_call(i): i for i in range(0, 170, 11)}
+MQC = {base_call(i): i * 3 for i in range(5, 170, 13)}
+
+
 def qso(i):
-    call = "ZZ%dA%s%s" % (i % 10, chr(65 + i // 26), chr(65 + i % 26))
+    call = base_call(i)
     if i % 7 == 3:
         call += "/P"
     member = ""
-    if i % 13 == 5:
-        member = "M%03d" % (i * 3)
-    if i % 11 == 0:
-        member = "I%03d" % i
+    if base_call(i) in MQC:
+        member = "M%03d" % MQC[base_call(i)]
+    if base_call(i) in IQRP:
+        member = "I%03d" % IQRP[base_call(i)]
     if i == 20:
         member = "M600"
     if i == 60:
         member = ADDED_MEMBER
     minutes = 7 * 60 + i
     return dict(number="%03d" % (i + 1), time="%02d.%02d" % (minutes // 60, minutes % 60),
-                call=call, cw=i % 3 == 1, serial="%03d" % (i % 40 + 1),
-                locator=LOCATORS[i % 9], member=member)
+                call=call, cw=i % 3 == 1, typed_serial=str(i % 40 + 1),
+                serial="%03d" % (i % 40 + 1), locator=LOCATORS[i % 9], member=member)
 
 
 def readable(q):
@@ -75,12 +92,12 @@ def partial_state(qsos):
     return "".join(line + "\r\n" for line in lines)
 
 
-def edi_log(qsos, name, address, power):
+def edi_log(qsos, name, address, power, city="", section="01", typed_after=""):
     t = totals(qsos)
     lines = ["[REG1TEST;1]", "TName=ZELORA VHF QRP Contest 2020", "TDate=20200719;20200719",
              "PCall=ZZ9AAA", "PWWLo=JN81GD", "PExch=001", "PAdr1=" + address, "PAdr2=",
-             "PSect=01", "PBand=144 MHz", "PClub=", "RName=" + name, "RCall=ZZ9AAA",
-             "RAdr1=" + address, "RAdr2=", "RPoCo=", "RCity=", "RCoun=", "RPhon=", "RHBBS=",
+             "PSect=" + section, "PBand=144 MHz", "PClub=", "RName=" + name, "RCall=ZZ9AAA",
+             "RAdr1=" + address, "RAdr2=", "RPoCo=", "RCity=" + city, "RCoun=", "RPhon=", "RHBBS=",
              "MOpe1=ZZ9AAA", "MOpe2=", "STXeq=", "SPowe=" + power, "SRXeq=", "SAnte=", "SAntH=;",
              "CQSOs=%d;%d" % (t["qso"], t["molt"]), "CQSOP=%d" % t["qrb"], "CWWLs=0;0;0",
              "CWWLB=0", "CExcs=%d;%d;%d" % (t["qso"], t["qrb"], t["molt"]),
@@ -89,7 +106,7 @@ def edi_log(qsos, name, address, power):
              "[QSORecords;%d]" % t["qso"]]
     body = "".join(edi(q) for q in qsos)
     return "".join(line + "\r\n" for line in lines) + body + \
-        "[END; Created with Zelora QRP Test by ZZ9AAA]\r\n"
+        "[END; Created with Zelora QRP Test by ZZ9AAA]\r\n" + typed_after
 
 
 def square_map(worked):
@@ -135,15 +152,24 @@ def report(qsos):
 
 
 def write(name, text):
-    with open(name, "wb") as out:
+    with open(os.path.join(OUT, name), "wb") as out:
         out.write(text.encode("cp1252"))
 
 
+OUT = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
+os.makedirs(OUT, exist_ok=True)
 qsos = [qso(i) for i in range(170)]
+# What the test types: callsign, serial, locator and mode of each QSO, and the member lists.
+write("qsos.txt", "".join("%s %s %s %s\n" % (q["call"], q["typed_serial"], q["locator"],
+                                             "CW" if q["cw"] else "SSB") for q in qsos))
+write("iqrp.txt", "".join("%s#%d\r\n" % item for item in IQRP.items()))
+write("mqc.txt", "".join("%s#%d\r\n" % item for item in MQC.items()))
 write("before_correction.db", partial_state(qsos[:150]))
 qsos[5]["serial"] = "123"  # the correction
 write("first.db", partial_state(qsos[:150]))
-write("first.edi", edi_log(qsos[:150], "Mario Rossi", "Via Roma 1", "0,5"))
+# Category "3 watt" (section 02), and a line typed after the log in the save window.
+write("first.edi", edi_log(qsos[:150], "Mario Rossi", "Via Roma 1", "0,5", "Forl\xec", "02",
+                           "73\r\n"))
 write("second.db", partial_state(qsos))
 write("second.edi", edi_log(qsos, "", "", ""))
 write("report.txt", report(qsos[:150]))
