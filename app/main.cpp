@@ -15,8 +15,9 @@ int main(int argc, char** argv) {
 
     zelora::ui::SystemClock clock;
     zelora::ui::QtMessageBoxes messages;
+    zelora::ui::QtFileChooser files;
     const zelora::Platform platform{clock, messages, zelora::ui::executable_directory(),
-                                    zelora::ui::executable_directory_text()};
+                                    zelora::ui::executable_directory_text(), &files};
     // Held until the program ends; the system lets it go however the program ends.
     const zelora::DirectoryLock lock(platform.program_directory);
     if (!lock.taken()) {

@@ -3,6 +3,7 @@
 // tests pass fakes.
 
 #include <string>
+#include <vector>
 
 namespace zelora {
 
@@ -31,6 +32,17 @@ class MessageBoxes {
     virtual void show(const std::string& title, const std::string& text, MessageIcon icon) = 0;
 };
 
+class FileChooser {
+  public:
+    virtual ~FileChooser() = default;
+    // The files the operator chooses to open, as the system names them (the bytes that open
+    // them); none when the choice was cancelled. `filter`: "Description (*.ext *.ext)" entries
+    // separated by ";;", the first one chosen at first.
+    virtual std::vector<std::string> choose_files(const std::string& title,
+                                                  const std::string& directory,
+                                                  const std::string& filter) = 0;
+};
+
 // Everything a window needs from outside the program.
 struct Platform {
     Clock& clock;
@@ -41,6 +53,8 @@ struct Platform {
     // The same directory as Windows-1252 text for messages; characters the code page cannot
     // hold show as "?". Empty: the bytes above are shown as they are.
     std::string program_directory_text = {};
+    // The file dialog; none where no file can be chosen.
+    FileChooser* files = nullptr;
 
     // A path under the program directory as a message shows it.
     std::string shown_path(const std::string& path) const;

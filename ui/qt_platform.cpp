@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
 
@@ -40,6 +41,17 @@ void QtMessageBoxes::show(const std::string& title, const std::string& text, Mes
                       grid->rowCount(), 0, 1, grid->columnCount());
     }
     box.exec();
+}
+
+std::vector<std::string> QtFileChooser::choose_files(const std::string& title,
+                                                     const std::string& directory,
+                                                     const std::string& filter) {
+    const QStringList chosen = QFileDialog::getOpenFileNames(
+        QApplication::activeWindow(), from_cp1252(title),
+        QFile::decodeName(QByteArray::fromStdString(directory)), from_cp1252(filter));
+    std::vector<std::string> paths;
+    for (const QString& path : chosen) paths.push_back(file_system_path(path));
+    return paths;
 }
 
 std::string file_system_path(const QString& directory) {

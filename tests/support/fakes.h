@@ -53,6 +53,17 @@ class RecordingMessages : public MessageBoxes {
     }
 };
 
+// The file dialog: the operator chooses `chosen` (nothing: cancelled).
+class FakeFileChooser : public FileChooser {
+  public:
+    std::vector<std::string> chosen;
+
+    std::vector<std::string> choose_files(const std::string&, const std::string&,
+                                          const std::string&) override {
+        return chosen;
+    }
+};
+
 // A fresh, empty directory, removed with everything in it at the end of the test.
 class TempDir {
   public:
@@ -96,8 +107,9 @@ struct FakePlatform {
     FakeClock clock;
     RecordingMessages messages;
     TempDir dir;
+    FakeFileChooser files;
 
-    Platform platform() { return Platform{clock, messages, dir.path()}; }
+    Platform platform() { return Platform{clock, messages, dir.path(), {}, &files}; }
 };
 
 // The texts of the boxes, in order.
