@@ -12,6 +12,7 @@
 #include "core/qso_index.h"
 #include "core/qso_record.h"
 #include "geo/pointing.h"
+#include "windows/history_aids.h"
 #include "windows/operator_aids.h"
 #include "windows/window_id.h"
 
@@ -88,6 +89,8 @@ class MainLogScreen : public Window {
 
     // Duplicate mark, partial check, member hint and QSO rate.
     OperatorAids aids{qsos_, windows().platform()};
+    // The stations of earlier contests: known locator, partial list, import.
+    HistoryAids history{*this, windows().platform()};
 
     // Each logged QSO's own fields, beside the lists.
     const QsoIndex& qsos() const { return qsos_; }
