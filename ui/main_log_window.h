@@ -15,6 +15,7 @@ namespace zelora::ui {
 
 class CompassPicture;
 class KmScalePicture;
+class PartialListView;
 
 // The main logging window: heading, entry row, readable log, the frames "Stazione",
 // "Contest" and "Puntamento", and the buttons.
@@ -55,11 +56,16 @@ class MainLogWindow : public WindowView {
     // and the rate clock.
     QWidget* make_operator_aids(QLineEdit* callsign_box);
     QWidget* make_partial_list();
+    // What the history knows of the callsign, under the first boxes of the entry row, and the
+    // mark of the locator it filled in.
+    void add_history_aids(QGridLayout* grid, QWidget* row);
     void refresh_rate_every_minute();
     void scroll_log_to_end();
 
     MainLogScreen& screen_;
     QLineEdit* mode_box_ = nullptr;
+    QLineEdit* callsign_box_ = nullptr;  // Down goes into the partial list's history
+    PartialListView* partial_ = nullptr;
     QPlainTextEdit* log_ = nullptr;
     CompassPicture* compass_ = nullptr;
     KmScalePicture* scale_ = nullptr;

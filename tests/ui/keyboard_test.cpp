@@ -191,7 +191,8 @@ class KeyboardTest : public QObject {
         }
         captions.sort();
         QCOMPARE(captions,
-                 QString("Amministrazione|Crea LOG|Esci|Modifica QSO|OK|STAT").split('|'));
+                 QString("Amministrazione|Crea LOG|Esci|Importa storico|Modifica QSO|OK|STAT")
+                     .split('|'));
 
         // Alt+L is the mode picture button.
         QLineEdit* callsign = program.box("Text6");
