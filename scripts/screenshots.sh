@@ -136,3 +136,14 @@ keys "$main" alt+a
 click_from_corner "Zelora VHF qrp - Amministrazione" 30 60
 lists="Gestione Database IQRP - MQC"
 shot "$lists" member_lists
+
+# The call history: a station of earlier contests typed, Tab fills in its locator; the partial
+# list shows the worked station and, under "Storico", the history's.
+stop_program
+mkdir "$work/history"
+cp build-shots/zelora docs/shots-data/* "$work/history/"
+start_program "$work/history"
+keys "$start" Return
+type_text "$main" ZZ9RS
+keys "$main" Tab
+shot "$main" history
