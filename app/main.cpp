@@ -24,6 +24,8 @@ int main(int argc, char** argv) {
     zelora::Platform platform = zelora::ui::program_platform(clock, messages);
     platform.radio = radio.get();
     platform.rotator = rotator.get();
+    zelora::ui::QtFileChooser files;
+    platform.files = &files;
     // Held until the program ends; the system lets it go however the program ends.
     const zelora::DirectoryLock lock(platform.program_directory);
     if (lock.held_elsewhere()) {

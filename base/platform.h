@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace zelora {
 
@@ -38,6 +39,17 @@ class MessageBoxes {
     virtual bool ask(const std::string& title, const std::string& text) = 0;
 };
 
+class FileChooser {
+  public:
+    virtual ~FileChooser() = default;
+    // The files the operator chooses to open, as the system names them (the bytes that open
+    // them); none when the choice was cancelled. `filter`: "Description (*.ext *.ext)" entries
+    // separated by ";;", the first one chosen at first.
+    virtual std::vector<std::string> choose_files(const std::string& title,
+                                                  const std::string& directory,
+                                                  const std::string& filter) = 0;
+};
+
 // Everything a window needs from outside the program.
 struct Platform {
     Clock& clock;
@@ -52,6 +64,8 @@ struct Platform {
     // them, as it does when radio.txt chooses none.
     Radio* radio = nullptr;
     Rotator* rotator = nullptr;
+    // The file dialog; none where no file can be chosen.
+    FileChooser* files = nullptr;
     // A file name as the system spells it, from its Windows-1252 text, and back. Empty: the
     // bytes are the same.
     std::function<std::string(const std::string&)> encode_name = {};

@@ -105,7 +105,7 @@ std::optional<std::size_t> LogSearch::last_qso_of(const std::string& callsign) c
 
 std::vector<std::size_t> LogSearch::containing(std::string_view text, std::size_t limit) const {
     std::vector<std::size_t> found;
-    if (text.size() < 2 || limit == 0) return found;
+    if (text.size() < kShortestPartialText || limit == 0) return found;
     // Every callsign holding the text holds each of its pieces: the rarest one's QSOs are the
     // only candidates.
     const std::size_t length = text.size() == 2 ? 2 : 3;

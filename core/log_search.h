@@ -13,6 +13,10 @@
 
 namespace zelora {
 
+// The shortest text the partial check lists callsigns for: one character would match most of
+// any log.
+inline constexpr std::size_t kShortestPartialText = 2;
+
 // The minute a QSO was logged, counted from 1 January 2000: its "DD/MM/YY" date and "HH.MM"
 // time. Nothing when either does not read as a real date and time.
 std::optional<std::int64_t> qso_minute(const std::string& date, const std::string& time);
@@ -31,7 +35,7 @@ class LogSearch {
     std::optional<std::size_t> last_qso_of(const std::string& callsign) const;
 
     // The most recent QSOs of at most `limit` different callsigns that contain `text`, most
-    // recent first; nothing for a text shorter than 2 characters.
+    // recent first; nothing for a text shorter than kShortestPartialText.
     std::vector<std::size_t> containing(std::string_view text, std::size_t limit) const;
 
     // The QSOs logged in the `minutes` minutes up to `now` (the current minute included).

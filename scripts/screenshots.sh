@@ -189,6 +189,17 @@ keys "$main" alt+r
 shot "Zelora qrp Test - Radio e rotore" radio_rotor
 stop_program
 
+# The call history: a station of earlier contests typed, Tab fills in its locator; the partial
+# list shows the worked station and, under "Storico", the history's.
+mkdir "$work/history"
+cp build-shots/zelora docs/shots-data/* "$work/history/"
+start_program "$work/history"
+keys "$start" Return
+type_text "$main" ZZ9RS
+keys "$main" Tab
+shot "$main" history
+stop_program
+
 # The netbooks that portable stations carry, and the smallest screen: the main window with a
 # duplicate being typed, then the EDI header and the statistics over it.
 for size in 1024x600 800x600; do

@@ -68,6 +68,8 @@ class CallHistory {
     void load(const Platform& platform);
     // The lines the last load left out (blank lines not counted).
     std::size_t skipped_lines() const { return skipped_lines_; }
+    // The file exists but could not be read (the notice was given).
+    bool unreadable() const { return unread_; }
 
     // Merges the entries in memory: the newest entry of each callsign (as HistoryBatch keeps it)
     // replaces the held station only when it is of a later date, so what the history holds

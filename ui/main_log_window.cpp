@@ -21,6 +21,7 @@
 #include "ui/elided_label.h"
 #include "ui/fonts.h"
 #include "ui/km_scale_picture.h"
+#include "ui/partial_list_view.h"
 #include "ui/pictures.h"
 #include "ui/station_control_bar.h"
 #include "ui/text_codec.h"
@@ -275,7 +276,24 @@ QWidget* MainLogWindow::make_entry_row() {
     grid->addLayout(distance, 2, 7, 1, 3);
     grid->addWidget(value_label(screen_.aids.MemberHint, "MemberHint", "I-QRP I0000"), 2, 10, 1, 2);
     grid->addWidget(station_->frequency_label(), 2, 3, 1, 2);
+    add_history_aids(grid, row);
     return row;
+}
+
+void MainLogWindow::add_history_aids(QGridLayout* grid, QWidget* row) {
+    QLabel* known = value_label(screen_.history.HistoryMark, "HistoryMark", nullptr);
+    known->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    known->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // never widens the row
+    grid->addWidget(known, 2, 0, 1, 3);
+    QLineEdit* locator = row->findChild<QLineEdit*>("Text10");
+    const Control& filled = screen_.history.FilledLocator;
+    watch(screen_.history.FilledLocator, [locator, &filled] {
+        locator->setStyleSheet(filled.text().empty()
+                                   ? QString()
+                                   : QStringLiteral("QLineEdit { background: #fff0a0; }"));
+    });
+    callsign_box_ = row->findChild<QLineEdit*>("Text6");
+    callsign_box_->installEventFilter(this);
 }
 
 QLabel* MainLogWindow::value_label(Control& control, const char* name, const char* widest) {
@@ -435,7 +453,11 @@ QWidget* MainLogWindow::make_buttons() {
     grid->addWidget(create_log, 1, 0);
     grid->addWidget(correct, 1, 1);
     grid->addWidget(statistics, 1, 2);
-    grid->addWidget(station_->devices_button(), 2, 0, 1, 3);
+    auto* import_history = new QPushButton(QStringLiteral("&Importa storico"));
+    import_history->setObjectName("ImportHistory");
+    on_click(import_history, [this] { screen_.history.ImportClick(); });
+    grid->addWidget(import_history, 2, 0, 1, 2);
+    grid->addWidget(station_->devices_button(), 2, 2);
     return buttons;
 }
 
@@ -460,21 +482,25 @@ QWidget* MainLogWindow::make_partial_list() {
     auto* column = new QVBoxLayout(partial);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(new QLabel(QStringLiteral("Gia' collegati")));
-    auto* list = new QLabel;
-    list->setObjectName("PartialList");
-    list->setFont(fixed_pitch_font());
-    list->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    list->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    list->setBackgroundRole(QPalette::Base);
-    list->setAutoFillBackground(true);
-    list->setMargin(3);
-    const QFontMetrics metrics(list->font());
-    const int frame = 2 * (list->frameWidth() + list->margin());
-    // A line: callsign padded to 11, blank, locator.
-    list->setFixedSize(metrics.horizontalAdvance(QString(19, QLatin1Char('W'))) + frame,
-                       metrics.lineSpacing() * 10 + frame);
-    bind(list, screen_.aids.PartialList);
-    column->addWidget(list);
+    partial_ = new PartialListView;
+    partial_->setObjectName("PartialList");
+    const QFontMetrics metrics(partial_->font());
+    const int frame = 2 * partial_->frameWidth() + 4;
+    // A line: callsign padded to 11, blank, locator; ten of them in sight.
+    partial_->setFixedSize(metrics.horizontalAdvance(QString(19, QLatin1Char('W'))) + frame +
+                               partial_->verticalScrollBar()->sizeHint().width(),
+                           metrics.lineSpacing() * 10 + frame);
+    const auto show = [this] {
+        partial_->show_rows(
+            partial_rows(screen_.aids.PartialList.text(), screen_.history.HistoryList.text()));
+    };
+    watch(screen_.aids.PartialList, show);
+    watch(screen_.history.HistoryList, show);
+    connect(partial_, &PartialListView::picked, this,
+            [this](int row) { when_attached([&] { screen_.history.Pick(row); }); });
+    connect(partial_, &PartialListView::left, this,
+            [this] { callsign_box_->setFocus(Qt::OtherFocusReason); });
+    column->addWidget(partial_);
     return partial;
 }
 
@@ -511,6 +537,10 @@ bool MainLogWindow::focusNextPrevChild(bool next) {
 }
 
 bool MainLogWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == callsign_box_ && event->type() == QEvent::KeyPress && attached() &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down && partial_->enter()) {
+        return true;
+    }
     if (watched == mode_box_ && event->type() == QEvent::KeyPress && attached()) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {

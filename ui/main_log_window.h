@@ -16,6 +16,7 @@ namespace zelora::ui {
 class CompassPicture;
 class KmScalePicture;
 class StationControlBar;
+class PartialListView;
 
 // The main logging window: heading; entry row, with the operator's aids under its boxes; the
 // readable log over the partial check and the frame "Puntamento"; at the right the frames
@@ -58,11 +59,16 @@ class MainLogWindow : public WindowView {
     // The duplicate mark beside the entry row; the callsign box turns red with it.
     QLabel* make_dupe_mark(QLineEdit* callsign_box);
     QWidget* make_partial_list();
+    // What the history knows of the callsign, under the first boxes of the entry row, and the
+    // mark of the locator it filled in.
+    void add_history_aids(QGridLayout* grid, QWidget* row);
     void refresh_rate_every_minute();
     void scroll_log_to_end();
 
     MainLogScreen& screen_;
     QLineEdit* mode_box_ = nullptr;
+    QLineEdit* callsign_box_ = nullptr;  // Down goes into the partial list's history
+    PartialListView* partial_ = nullptr;
     QPlainTextEdit* log_ = nullptr;
     CompassPicture* compass_ = nullptr;
     KmScalePicture* scale_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -59,6 +60,17 @@ bool QtMessageBoxes::ask(const std::string& title, const std::string& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+std::vector<std::string> QtFileChooser::choose_files(const std::string& title,
+                                                     const std::string& directory,
+                                                     const std::string& filter) {
+    const QStringList chosen = QFileDialog::getOpenFileNames(
+        QApplication::activeWindow(), from_cp1252(title),
+        QFile::decodeName(QByteArray::fromStdString(directory)), from_cp1252(filter));
+    std::vector<std::string> paths;
+    for (const QString& path : chosen) paths.push_back(file_system_path(path));
+    return paths;
+}
+
 std::string file_system_path(const QString& directory) {
     return QFile::encodeName(QDir::toNativeSeparators(directory)).toStdString();
 }
@@ -80,6 +92,7 @@ Platform program_platform(Clock& clock, MessageBoxes& messages) {
             messages,
             executable_directory(),
             executable_directory_text(),
+            nullptr,
             nullptr,
             nullptr,
             encoded_file_name,

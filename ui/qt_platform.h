@@ -1,8 +1,9 @@
 #pragma once
-// The platform for the real program: the computer's clock and Qt message boxes.
+// The platform for the real program: the computer's clock, Qt message boxes and file dialog.
 
 #include <QString>
 #include <string>
+#include <vector>
 
 #include "base/platform.h"
 
@@ -18,6 +19,13 @@ class QtMessageBoxes : public MessageBoxes {
   public:
     void show(const std::string& title, const std::string& text, MessageIcon icon) override;
     bool ask(const std::string& title, const std::string& text) override;
+};
+
+// The file dialog of Qt over the active window.
+class QtFileChooser : public FileChooser {
+  public:
+    std::vector<std::string> choose_files(const std::string& title, const std::string& directory,
+                                          const std::string& filter) override;
 };
 
 // The directory that holds the executable, as the system names it (the bytes that open its

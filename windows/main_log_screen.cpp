@@ -42,6 +42,7 @@ MainLogScreen::MainLogScreen(WindowSet& windows) : Window(windows) {
     Text2.on_lost_focus = [this] { Text2_LostFocus(); };
     Text3.on_lost_focus = [this] { Text3_LostFocus(); };
     Text6.on_change = [this] { Text6_Change(); };
+    Text6.on_lost_focus = [this] { history.CallsignLeft(); };
     Text9.on_got_focus = [this] { Text9_GotFocus(); };
     Text9.on_lost_focus = [this] { Text9_LostFocus(); };
     Text10.on_change = [this] { Text10_Change(); };
@@ -90,6 +91,7 @@ void MainLogScreen::Form_Load() {
     }
     aids.LoadMemberLists();
     station.Load();
+    history.Load();
     focus(Text6);  // ready for the first callsign
 }
 
@@ -382,6 +384,7 @@ void MainLogScreen::Text5_KeyDown(int key_code) {
 void MainLogScreen::Text6_Change() {
     upper_case(Text6);
     aids.CallsignTyped(Text6.text());
+    history.CallsignTyped();
 }
 
 void MainLogScreen::Text9_GotFocus() {
@@ -397,6 +400,7 @@ void MainLogScreen::Text9_LostFocus() {
 }
 
 void MainLogScreen::Text10_Change() {
+    history.LocatorChanged();
     upper_case(Text10);
     if (Text10.text().size() == 6) {
         windows().get<BearingCalculatorScreen>().SetLocator2(Text10.text());

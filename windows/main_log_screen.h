@@ -13,6 +13,7 @@
 #include "core/qso_index.h"
 #include "core/qso_record.h"
 #include "geo/pointing.h"
+#include "windows/history_aids.h"
 #include "windows/operator_aids.h"
 #include "windows/station_control.h"
 #include "windows/window_id.h"
@@ -94,6 +95,8 @@ class MainLogScreen : public Window {
     OperatorAids aids{qsos_, windows().platform()};
     // The radio and the rotator: status line, mode and frequency, "Punta" and "Ferma".
     StationControl station{*this, windows()};
+    // The stations of earlier contests: known locator, partial list, import.
+    HistoryAids history{*this, windows().platform()};
 
     // Each logged QSO's own fields, beside the lists.
     const QsoIndex& qsos() const { return qsos_; }

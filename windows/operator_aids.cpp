@@ -8,6 +8,12 @@
 
 namespace zelora {
 
+std::string partial_list_line(std::string_view callsign, std::string_view locator) {
+    std::string line(callsign);
+    line.resize(std::max<std::size_t>(line.size(), 11), ' ');
+    return line.append(" ").append(locator).append("\n");
+}
+
 void OperatorAids::CallsignTyped(const std::string& callsign) {
     // The box's change reaction runs twice per keystroke (once more for the upper case).
     const LogState log_state{log_.rewrites(), log_.qsos().size()};
@@ -23,9 +29,7 @@ void OperatorAids::CallsignTyped(const std::string& callsign) {
 
     std::string lines;
     for (const std::size_t qso : search_.containing(callsign, kPartialListLength)) {
-        std::string line = qsos[qso].callsign;
-        line.resize(std::max<std::size_t>(line.size(), 11), ' ');
-        lines += line + " " + qsos[qso].locator + "\n";
+        lines += partial_list_line(qsos[qso].callsign, qsos[qso].locator);
     }
     PartialList.set(lines);
     ShowMemberHint();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "base/control.h"
@@ -10,6 +11,9 @@
 #include "store/member_list.h"
 
 namespace zelora {
+
+// One line of the partial list: the callsign padded to 11 characters, a blank, the locator.
+std::string partial_list_line(std::string_view callsign, std::string_view locator);
 
 // What the main window tells the operator beyond its own checks: whether the callsign being
 // typed is already in the log, which worked callsigns contain it, the member number its serial

@@ -71,7 +71,9 @@ TEST(StationControlWithDaemons, PuntaModeFollowingLostDevicesAndEsci) {
     ASSERT_EQ(testing::run({"rigctl", "-m", "2", "-r", rigctld.address(), "M", "CW", "500", "F",
                             "144300000"}),
               0);
-    EXPECT_TRUE(refresh.until([&] { return m.Text5.text() == "CW"; }, 3s));
+    // The daemon takes the mode and the frequency one after the other: a poll may fall between.
+    EXPECT_TRUE(refresh.until(
+        [&] { return m.Text5.text() == "CW" && m.station.Frequency.text() == "144.300"; }, 3s));
     EXPECT_EQ(testing::texts({&m.Text7, &m.Text8, &m.station.Frequency}),
               (std::vector<std::string>{"599", "599", "144.300"}));
 

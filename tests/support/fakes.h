@@ -60,6 +60,17 @@ class RecordingMessages : public MessageBoxes {
     }
 };
 
+// The file dialog: the operator chooses `chosen` (nothing: cancelled).
+class FakeFileChooser : public FileChooser {
+  public:
+    std::vector<std::string> chosen;
+
+    std::vector<std::string> choose_files(const std::string&, const std::string&,
+                                          const std::string&) override {
+        return chosen;
+    }
+};
+
 // A fresh, empty directory, removed with everything in it at the end of the test.
 class TempDir {
   public:
@@ -136,8 +147,11 @@ struct FakePlatform {
     TempDir dir;
     FakeRadio radio;
     FakeRotator rotator;
+    FakeFileChooser files;
 
-    Platform platform() { return Platform{clock, messages, dir.path(), {}, &radio, &rotator}; }
+    Platform platform() {
+        return Platform{clock, messages, dir.path(), {}, &radio, &rotator, &files};
+    }
 };
 
 // The texts of the boxes, in order.

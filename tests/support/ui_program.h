@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QString>
 #include <QtTest>
@@ -36,6 +37,13 @@ struct UiProgram {
     }
     QString label(const char* name, WindowId id = WindowId::main_log) const {
         return find<QLabel>(id, name)->text();
+    }
+    // The partial list's rows, one "\n"-ended line each.
+    QString partial_list() const {
+        QString rows;
+        const auto* list = find<QListWidget>(WindowId::main_log, "PartialList");
+        for (int row = 0; row < list->count(); ++row) rows += list->item(row)->text() + "\n";
+        return rows;
     }
     QString log() const {
         return find<QPlainTextEdit>(WindowId::main_log, "Text12")->toPlainText();

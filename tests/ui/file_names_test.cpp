@@ -15,7 +15,7 @@ class FileNamesTest : public QObject {
         zelora::testing::FakeClock clock;
         zelora::testing::RecordingMessages messages;
         zelora::testing::TempDir dir;
-        zelora::WindowSet windows({clock, messages, dir.path(), "", nullptr, nullptr,
+        zelora::WindowSet windows({clock, messages, dir.path(), "", nullptr, nullptr, nullptr,
                                    zelora::ui::encoded_file_name, zelora::ui::decoded_file_name});
         zelora::EdiSaveScreen& save = windows.get<zelora::EdiSaveScreen>();
         save.Text1.set("[REG1TEST;1]\r\n");
