@@ -72,8 +72,8 @@ AdminWindow::AdminWindow(AdminScreen& screen) : WindowView(screen), screen_(scre
     lists->setIcon(database_icon());
     lists->setIconSize(QSize(32, 32));
     lists->setAutoRaise(false);
-    auto* close = new QPushButton(QStringLiteral("Chiudi"));
-    close->setObjectName("Command1");
+    auto* close =
+        button(QStringLiteral("Chiudi"), "Command1", [this] { screen_.Command1_Click(); });
 
     auto* row = new QHBoxLayout;
     row->addWidget(caption, 1);
@@ -90,7 +90,6 @@ AdminWindow::AdminWindow(AdminScreen& screen) : WindowView(screen), screen_(scre
     layout->addLayout(buttons);
 
     on_click(lists, [this] { screen_.Command2_Click(); });
-    on_click(close, [this] { screen_.Command1_Click(); });
     escape_button(close);
     setMinimumWidth(260);
 }

@@ -90,8 +90,8 @@ AwardWindow::AwardWindow(AwardScreen& screen) : WindowView(screen), screen_(scre
     auto* address = new QLabel(QString::fromLatin1(kAwardRulesAddress));
     address->setObjectName("Label3");
     address->setTextInteractionFlags(Qt::TextSelectableByMouse);  // to copy it into a browser
-    auto* close = new QPushButton(QStringLiteral("Chiudi"));
-    close->setObjectName("Command1");
+    auto* close =
+        button(QStringLiteral("Chiudi"), "Command1", [this] { screen_.Command1_Click(); });
 
     auto* rules = new QHBoxLayout;
     rules->setSpacing(6);
@@ -114,7 +114,6 @@ AwardWindow::AwardWindow(AwardScreen& screen) : WindowView(screen), screen_(scre
     layout->addWidget(picture, 0, Qt::AlignTop);
     layout->addLayout(words, 1);
 
-    on_click(close, [this] { screen_.Command1_Click(); });
     default_button(close);
     escape_button(close);
     setMinimumWidth(420);

@@ -46,10 +46,9 @@ BearingCalculatorWindow::BearingCalculatorWindow(BearingCalculatorScreen& screen
         ++row;
     }
 
-    auto* calculate = new QPushButton(QStringLiteral("Calculate"));
-    calculate->setObjectName("Command1");
-    auto* leave = new QPushButton(QStringLiteral("Exit"));
-    leave->setObjectName("Command2");
+    auto* calculate =
+        button(QStringLiteral("Calculate"), "Command1", [this] { screen_.Command1_Click(); });
+    auto* leave = button(QStringLiteral("Exit"), "Command2", [this] { screen_.Command2_Click(); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(calculate);
     buttons->addWidget(leave);
@@ -68,8 +67,6 @@ BearingCalculatorWindow::BearingCalculatorWindow(BearingCalculatorScreen& screen
     bind(locator2, screen.Text5);
     bind(km, screen.Text6);
     bind(bearing, screen.Text1);
-    on_click(calculate, [this] { screen_.Command1_Click(); });
-    on_click(leave, [this] { screen_.Command2_Click(); });
     setMinimumWidth(280);
 }
 

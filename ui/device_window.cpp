@@ -90,17 +90,9 @@ DeviceWindow::DeviceWindow(DeviceScreen& screen) : WindowView(screen), screen_(s
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
-    auto* save = new QPushButton(QStringLiteral("&Salva"));
-    auto* leave = new QPushButton(QStringLiteral("&Esci"));
-    save->setObjectName("Command1");
-    leave->setObjectName("Command2");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(leave);
-    layout->addLayout(buttons);
-    on_click(save, [this] { screen_.Command1_Click(); });
-    on_click(leave, [this] { screen_.Command2_Click(); });
+    layout->addLayout(button_row(
+        {button(QStringLiteral("&Salva"), "Command1", [this] { screen_.Command1_Click(); }),
+         button(QStringLiteral("&Esci"), "Command2", [this] { screen_.Command2_Click(); })}));
 }
 
 }  // namespace zelora::ui

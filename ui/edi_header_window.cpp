@@ -83,18 +83,12 @@ EdiHeaderWindow::EdiHeaderWindow(EdiHeaderScreen& screen) : WindowView(screen), 
     right->addRow(caption(QStringLiteral("Commenti")), comments);
     bind(comments, screen.Text22);
 
-    auto* create = new QPushButton(QStringLiteral("Crea EDI"));
-    auto* hide = new QPushButton(QStringLiteral("Chiudi"));
-    create->setObjectName("Command2");
-    hide->setObjectName("Command1");
-    on_click(create, [this] { screen_.Command2_Click(); });
-    on_click(hide, [this] { screen_.Command1_Click(); });
+    auto* create =
+        button(QStringLiteral("Crea EDI"), "Command2", [this] { screen_.Command2_Click(); });
+    auto* hide = button(QStringLiteral("Chiudi"), "Command1", [this] { screen_.Command1_Click(); });
     default_button(create);
     escape_button(hide);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(create);
-    buttons->addWidget(hide);
+    auto* buttons = button_row({create, hide});
 
     auto* layout = new QGridLayout(this);
     layout->setHorizontalSpacing(24);

@@ -68,15 +68,10 @@ EdiSaveWindow::EdiSaveWindow(EdiSaveScreen& screen) : WindowView(screen), screen
 }
 
 QVBoxLayout* EdiSaveWindow::make_commands() {
-    auto* save = new QPushButton(QStringLiteral("Salva"));
-    auto* adif = new QPushButton(QStringLiteral("Esporta ADIF"));
-    auto* leave = new QPushButton(QStringLiteral("Esci"));
-    save->setObjectName("Command1");
-    adif->setObjectName("Command3");
-    leave->setObjectName("Command2");
-    on_click(save, [this] { screen_.Command1_Click(); });
-    on_click(adif, [this] { screen_.Command3_Click(); });
-    on_click(leave, [this] { screen_.Command2_Click(); });
+    auto* save = button(QStringLiteral("Salva"), "Command1", [this] { screen_.Command1_Click(); });
+    auto* adif =
+        button(QStringLiteral("Esporta ADIF"), "Command3", [this] { screen_.Command3_Click(); });
+    auto* leave = button(QStringLiteral("Esci"), "Command2", [this] { screen_.Command2_Click(); });
     default_button(save);
     escape_button(leave);
     auto* commands = new QVBoxLayout;

@@ -252,10 +252,8 @@ QWidget* MainLogWindow::make_entry_row() {
     mode_box_->setReadOnly(true);
     mode_box_->installEventFilter(this);
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"));
-    ok->setObjectName("Command1");
+    auto* ok = button(QStringLiteral("&OK"), "Command1", [this] { screen_.Command1_Click(); });
     tab_order_.push_back(ok);
-    on_click(ok, [this] { screen_.Command1_Click(); });
     grid->addWidget(ok, 1, column);
 
     // Under the boxes, each where the operator looks while typing it: the duplicate mark under
@@ -416,16 +414,15 @@ QWidget* MainLogWindow::make_buttons() {
     auto* buttons = new QWidget;
     auto* grid = new QGridLayout(buttons);
     grid->setContentsMargins(0, 0, 0, 0);
-    auto* create_log = new QPushButton(QStringLiteral("&Crea LOG"));
-    auto* correct = new QPushButton(QStringLiteral("&Modifica QSO"));
-    auto* statistics = new QPushButton(QStringLiteral("&STAT"));
-    auto* administration = new QPushButton(QStringLiteral("&Amministrazione"));
-    auto* leave = new QPushButton(QStringLiteral("&Esci"));
-    create_log->setObjectName("Command2");
-    correct->setObjectName("Command5");
-    statistics->setObjectName("Command6");
-    administration->setObjectName("Command11");
-    leave->setObjectName("Command3");
+    auto* create_log =
+        button(QStringLiteral("&Crea LOG"), "Command2", [this] { screen_.Command2_Click(); });
+    auto* correct =
+        button(QStringLiteral("&Modifica QSO"), "Command5", [this] { screen_.Command5_Click(); });
+    auto* statistics =
+        button(QStringLiteral("&STAT"), "Command6", [this] { screen_.Command6_Click(); });
+    auto* administration = button(QStringLiteral("&Amministrazione"), "Command11",
+                                  [this] { screen_.Command11_Click(); });
+    auto* leave = button(QStringLiteral("&Esci"), "Command3", [this] { screen_.Command3_Click(); });
     auto* mode = picture_button(mode_switch_icon(), QStringLiteral("on-line / off-line"),
                                 "Command7", Qt::Key_L);
     auto* clock = picture_button(clock_icon(), QStringLiteral("Data e ora dal computer"),
@@ -433,14 +430,9 @@ QWidget* MainLogWindow::make_buttons() {
     auto* back = picture_button(back_to_start_icon(), QStringLiteral("Torna all'inizio"),
                                 "Command10", Qt::Key_T);
 
-    on_click(create_log, [this] { screen_.Command2_Click(); });
-    on_click(leave, [this] { screen_.Command3_Click(); });
-    on_click(correct, [this] { screen_.Command5_Click(); });
-    on_click(statistics, [this] { screen_.Command6_Click(); });
     on_click(mode, [this] { screen_.Command7_Click(); });
     on_click(clock, [this] { screen_.Command9_Click(); });
     on_click(back, [this] { screen_.Command10_Click(); });
-    on_click(administration, [this] { screen_.Command11_Click(); });
     bind_visibility(clock, screen_.Command9);
     bind_visibility(administration, screen_.Command11);
 
@@ -453,10 +445,9 @@ QWidget* MainLogWindow::make_buttons() {
     grid->addWidget(create_log, 1, 0);
     grid->addWidget(correct, 1, 1);
     grid->addWidget(statistics, 1, 2);
-    auto* import_history = new QPushButton(QStringLiteral("&Importa storico"));
-    import_history->setObjectName("ImportHistory");
-    on_click(import_history, [this] { screen_.history.ImportClick(); });
-    grid->addWidget(import_history, 2, 0, 1, 2);
+    grid->addWidget(button(QStringLiteral("&Importa storico"), "ImportHistory",
+                           [this] { screen_.history.ImportClick(); }),
+                    2, 0, 1, 2);
     grid->addWidget(station_->devices_button(), 2, 2);
     return buttons;
 }

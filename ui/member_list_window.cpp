@@ -14,12 +14,6 @@
 namespace zelora::ui {
 namespace {
 
-QPushButton* button(const QString& caption, const char* name) {
-    auto* push = new QPushButton(caption);
-    push->setObjectName(name);
-    return push;
-}
-
 QLineEdit* field(const char* name) {
     auto* edit = new QLineEdit;
     edit->setObjectName(name);
@@ -46,7 +40,7 @@ MemberListWindow::MemberListWindow(MemberListScreen& screen) : WindowView(screen
     choice_caption->setObjectName("Label1");
 
     auto* search = field("Text5");
-    auto* find = button(QStringLiteral("Cerca"), "Command2");
+    auto* find = button(QStringLiteral("Cerca"), "Command2", [this] { screen_.Command2_Click(); });
 
     auto* next_number = new QLabel;
     next_number->setObjectName("Label2");
@@ -54,9 +48,10 @@ MemberListWindow::MemberListWindow(MemberListScreen& screen) : WindowView(screen
     next_number->setAlignment(Qt::AlignCenter);
     next_number->setMinimumWidth(48);
     auto* addition = field("Text6");
-    auto* add = button(QStringLiteral("Aggiungi"), "Command3");
+    auto* add =
+        button(QStringLiteral("Aggiungi"), "Command3", [this] { screen_.Command3_Click(); });
 
-    auto* leave = button(QStringLiteral("Esci"), "Command1");
+    auto* leave = button(QStringLiteral("Esci"), "Command1", [this] { screen_.Command1_Click(); });
 
     auto* tools = new QGridLayout;
     tools->setColumnStretch(1, 1);
@@ -82,9 +77,6 @@ MemberListWindow::MemberListWindow(MemberListScreen& screen) : WindowView(screen
     bind(search, screen.Text5);
     bind(next_number, screen.Label2);
     bind(addition, screen.Text6);
-    on_click(find, [this] { screen_.Command2_Click(); });
-    on_click(add, [this] { screen_.Command3_Click(); });
-    on_click(leave, [this] { screen_.Command1_Click(); });
     on_return(find, {choice, search});
     on_return(add, {addition});
     escape_button(leave);

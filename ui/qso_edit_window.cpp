@@ -8,21 +8,11 @@
 #include <QVBoxLayout>
 
 namespace zelora::ui {
-namespace {
-
-QPushButton* button(const QString& caption, const char* name) {
-    auto* push = new QPushButton(caption);
-    push->setObjectName(name);
-    return push;
-}
-
-}  // namespace
-
 QsoEditWindow::QsoEditWindow(QsoEditScreen& screen) : WindowView(screen), screen_(screen) {
     setWindowTitle(QStringLiteral("Zelora qrp Test - Modfica dati QSO"));
 
     auto* search = box(screen.Text1, "Text1");
-    auto* find = button(QStringLiteral("OK"), "Command3");
+    auto* find = button(QStringLiteral("OK"), "Command3", [this] { screen_.Command3_Click(); });
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Call del QSO da modificare")));
     top->addWidget(search, 1);
@@ -55,23 +45,18 @@ QsoEditWindow::QsoEditWindow(QsoEditScreen& screen) : WindowView(screen), screen
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
 
-    auto* correct = button(QStringLiteral("Modifica"), "Command1");
-    auto* leave = button(QStringLiteral("Chiudi"), "Command2");
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(correct);
-    bottom->addWidget(leave);
+    auto* correct =
+        button(QStringLiteral("Modifica"), "Command1", [this] { screen_.Command1_Click(); });
+    auto* leave =
+        button(QStringLiteral("Chiudi"), "Command2", [this] { screen_.Command2_Click(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addSpacing(8);
     layout->addLayout(columns);
     layout->addSpacing(8);
-    layout->addLayout(bottom);
+    layout->addLayout(button_row({correct, leave}));
 
-    on_click(find, [this] { screen_.Command3_Click(); });
-    on_click(correct, [this] { screen_.Command1_Click(); });
-    on_click(leave, [this] { screen_.Command2_Click(); });
     on_return(find, {search});
     on_return(correct, fields);
     escape_button(leave);

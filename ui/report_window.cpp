@@ -18,22 +18,15 @@ ReportWindow::ReportWindow(ReportScreen& screen) : WindowView(screen), screen_(s
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    auto* save = new QPushButton(QStringLiteral("Salva"));
-    save->setObjectName("Command1");
-    auto* leave = new QPushButton(QStringLiteral("Chiudi"));
-    leave->setObjectName("Command2");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(leave);
+    auto* save = button(QStringLiteral("Salva"), "Command1", [this] { screen_.Command1_Click(); });
+    auto* leave =
+        button(QStringLiteral("Chiudi"), "Command2", [this] { screen_.Command2_Click(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(button_row({save, leave}));
 
     bind(text, screen.Text1);
-    on_click(save, [this] { screen_.Command1_Click(); });
-    on_click(leave, [this] { screen_.Command2_Click(); });
     escape_button(leave);
     resize(560, 640);
 }

@@ -83,10 +83,10 @@ StartWindow::StartWindow(StartScreen& screen) : WindowView(screen), screen_(scre
     picture->setObjectName("Image1");
     auto* offline = new QCheckBox(QStringLiteral("Modalità off-line"));
     offline->setObjectName("Check1");
-    auto* resume = new QPushButton(QStringLiteral("Continua Contest"));
-    resume->setObjectName("Command1");
-    auto* restart = new QPushButton(QStringLiteral("Nuovo Contest"));
-    restart->setObjectName("Command2");
+    auto* resume = button(QStringLiteral("Continua Contest"), "Command1",
+                          [this] { screen_.Command1_Click(); });
+    auto* restart =
+        button(QStringLiteral("Nuovo Contest"), "Command2", [this] { screen_.Command2_Click(); });
 
     auto* choices = new QVBoxLayout;
     choices->addStretch();
@@ -102,8 +102,6 @@ StartWindow::StartWindow(StartScreen& screen) : WindowView(screen), screen_(scre
     layout->addLayout(choices, 1);
 
     bind(offline, screen.Check1);
-    on_click(resume, [this] { screen_.Command1_Click(); });
-    on_click(restart, [this] { screen_.Command2_Click(); });
     // The box's state goes with it: Return continues also from the off-line box.
     default_button(resume);
     setMinimumWidth(360);

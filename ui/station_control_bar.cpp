@@ -60,10 +60,10 @@ QWidget* StationControlBar::pointing_buttons(CompassPicture* compass) {
     auto* buttons = new QWidget;
     auto* column = new QVBoxLayout(buttons);
     column->setContentsMargins(0, 0, 0, 0);
-    auto* point = new QPushButton(QStringLiteral("&Punta"));
-    auto* stop = new QPushButton(QStringLiteral("&Ferma"));
-    point->setObjectName("StationCommand1");
-    stop->setObjectName("StationCommand2");
+    auto* point = view_.button(QStringLiteral("&Punta"), "StationCommand1",
+                               [this] { station_.Command1_Click(); });
+    auto* stop = view_.button(QStringLiteral("&Ferma"), "StationCommand2",
+                              [this] { station_.Command2_Click(); });
     point->setToolTip(QStringLiteral("Gira l'antenna al QTF del locatore (Alt+P)"));
     stop->setToolTip(QStringLiteral("Ferma il rotore (Alt+F)"));
     for (QPushButton* button : {point, stop}) {
@@ -71,8 +71,6 @@ QWidget* StationControlBar::pointing_buttons(CompassPicture* compass) {
         column->addWidget(button);
     }
     column->addStretch();
-    view_.on_click(point, [this] { station_.Command1_Click(); });
-    view_.on_click(stop, [this] { station_.Command2_Click(); });
     view_.watch(station_.Command1,
                 [this, buttons] { buttons->setVisible(station_.Command1.visible()); });
     // The window can outlive its view (the program ending): then this shows nothing.
@@ -97,10 +95,8 @@ QWidget* StationControlBar::frequency_label() {
 }
 
 QPushButton* StationControlBar::devices_button() {
-    auto* button = new QPushButton(QStringLiteral("&Radio e rotore"));
-    button->setObjectName("StationCommand3");
-    view_.on_click(button, [this] { station_.Command3_Click(); });
-    return button;
+    return view_.button(QStringLiteral("&Radio e rotore"), "StationCommand3",
+                        [this] { station_.Command3_Click(); });
 }
 
 }  // namespace zelora::ui

@@ -42,25 +42,17 @@ StationWindow::StationWindow(StationScreen& screen) : WindowView(screen), screen
     form->addRow(QStringLiteral("Socio I-QRP N."), with_prefix(QStringLiteral("I - "), iqrp));
     form->addRow(QStringLiteral("Socio MQC"), with_prefix(QStringLiteral("M -"), mqc));
 
-    auto* save = new QPushButton(QStringLiteral("Salva"));
-    auto* leave = new QPushButton(QStringLiteral("Esci"));
-    save->setObjectName("Command1");
-    leave->setObjectName("Command2");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(leave);
+    auto* save = button(QStringLiteral("Salva"), "Command1", [this] { screen_.Command1_Click(); });
+    auto* leave = button(QStringLiteral("Esci"), "Command2", [this] { screen_.Command2_Click(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(button_row({save, leave}));
 
     bind(callsign, screen.Text1);
     bind(locator, screen.Text2);
     bind(iqrp, screen.Text3);
     bind(mqc, screen.Text4);
-    on_click(save, [this] { screen_.Command1_Click(); });
-    on_click(leave, [this] { screen_.Command2_Click(); });
     default_button(save);
     setMinimumWidth(340);
 }

@@ -118,19 +118,15 @@ StatisticsWindow::StatisticsWindow(StatisticsScreen& screen) : WindowView(screen
     columns->addLayout(lists);
     columns->addLayout(titled(heading(QStringLiteral("Classifica DX"), "Label6"), ranking), 1);
 
-    auto* report = new QPushButton(QStringLiteral("Report"));
-    report->setObjectName("Command2");
-    auto* leave = new QPushButton(QStringLiteral("Chiudi"));
-    leave->setObjectName("Command1");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(report);
-    buttons->addWidget(leave);
+    auto* report =
+        button(QStringLiteral("Report"), "Command2", [this] { screen_.Command2_Click(); });
+    auto* leave =
+        button(QStringLiteral("Chiudi"), "Command1", [this] { screen_.Command1_Click(); });
 
     // On a screen too narrow for them the results scroll sideways, the buttons stay in view.
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new ScrollingPart(results), 1);
-    layout->addLayout(buttons);
+    layout->addLayout(button_row({report, leave}));
 
     for (const auto& [box, control] : {std::pair{map, &screen.Text1},
                                        {squares, &screen.Text2},
@@ -139,8 +135,6 @@ StatisticsWindow::StatisticsWindow(StatisticsScreen& screen) : WindowView(screen
                                        {sectors, &screen.Text5}}) {
         bind(box, *control);
     }
-    on_click(report, [this] { screen_.Command2_Click(); });
-    on_click(leave, [this] { screen_.Command1_Click(); });
     escape_button(leave);
     resize(sizeHint());  // all the results where the screen has room: place() keeps it there
 }

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -216,6 +217,21 @@ void WindowView::on_click(QAbstractButton* button, std::function<void()> reactio
     keep(connect(button, &QAbstractButton::clicked, this, [this, reaction = std::move(reaction)] {
         if (window_) reaction();
     }));
+}
+
+QPushButton* WindowView::button(const QString& caption, const char* element,
+                                std::function<void()> reaction) {
+    auto* push = new QPushButton(caption);
+    push->setObjectName(element);
+    on_click(push, std::move(reaction));
+    return push;
+}
+
+QHBoxLayout* button_row(std::initializer_list<QWidget*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QWidget* button : buttons) row->addWidget(button);
+    return row;
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,7 @@
 #include <QMetaObject>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <utility>
 #include <vector>
@@ -15,6 +16,7 @@
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -24,6 +26,9 @@ namespace zelora::ui {
 
 // How wide a window must be for the window manager to show `title` whole beside its buttons.
 int width_for_title(const QString& title);
+
+// The buttons along a window's foot, to the right as dialogs have them.
+QHBoxLayout* button_row(std::initializer_list<QWidget*> buttons);
 
 // The Qt face of one window of the logic. It binds widgets to the window's controls both ways
 // (what the operator types goes to the control, what the control holds is shown) and mirrors
@@ -55,6 +60,9 @@ class WindowView : public QWidget {
     // Visibility only (buttons and pictures shown in some situations).
     void bind_visibility(QWidget* widget, Control& control);
     void on_click(QAbstractButton* button, std::function<void()> reaction);
+    // A push button named as the logic's element ("Command1") that runs `reaction`.
+    QPushButton* button(const QString& caption, const char* element,
+                        std::function<void()> reaction);
     // Return or Enter runs `action` while the focus is in one of `from`, or anywhere in the
     // window when `from` is empty, as a dialog's default button does. The element with the focus
     // keeps the key when it has a use of its own for it: a multi-line box starts a new line, a
