@@ -65,6 +65,7 @@ class CrashSafetyTest : public QObject {
         QVERIFY(logger.waitForFinished());
 
         zelora::start_program(program.windows);
+        QVERIFY(program.shown(WindowId::start));
         program.click(WindowId::start, "Command1");  // "Continua Contest"
         const zelora::MainLogScreen& main = program.windows.get<zelora::MainLogScreen>();
         const std::size_t restored = main.Text12.size();

@@ -32,13 +32,13 @@ class UnsavedCloseTest : public QObject {
 
         QWidget* window = program.views.view(WindowId::main_log);
         window->close();
+        QVERIFY(program.shown(WindowId::main_log));
         QTRY_VERIFY(program.box("Text6")->hasFocus());
         QTest::keyClick(program.box("Text6"), Qt::Key_T, Qt::AltModifier);
         const std::string question = "Gli ultimi QSO non sono salvati nel file " + path +
                                      ": chiudendo ora andranno persi. Chiudere comunque?";
         QTRY_COMPARE(program.fake.messages.asked, (std::vector{question, question}));
-        QVERIFY(program.shown(WindowId::main_log));
-        QVERIFY(!program.shown(WindowId::start));
+        QVERIFY(program.shown(WindowId::main_log) && !program.shown(WindowId::start));
 
         auto* retry = window->findChild<QTimer*>("RetrySave");
         QVERIFY(retry && retry->isActive() && retry->interval() == 60000);
