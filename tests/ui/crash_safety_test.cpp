@@ -9,7 +9,6 @@
 #include <cstring>
 #include <iostream>
 
-#include "base/text.h"
 #include "support/ui_program.h"
 #include "windows/main_log_screen.h"
 
@@ -17,15 +16,8 @@ using zelora::WindowId;
 
 namespace {
 
-constexpr const char* kStationFile =
-    "Call = ZZ9QX\r\nLocator = JN81GD\r\nIQRP = \r\nMDC = \r\n\r\n";
-constexpr int kAcceptedBeforeKill = 30;
-
-// A different callsign for every QSO: ZZ9AAA, ZZ9AAB, ...
 QString callsign(int n) {
-    QString suffix;
-    for (int i = 0; i < 3; ++i, n /= 26) suffix.prepend(QChar('A' + n % 26));
-    return QStringLiteral("ZZ9") + suffix;
+    return QStringLiteral("ZZ9A%1").arg(n, 3, 10, QChar('0'));
 }
 
 // Logs QSOs for ever in the program directory `directory`, telling each accepted one on
@@ -40,11 +32,10 @@ int operate(int argc, char** argv, const std::string& directory) {
     auto box = [&](const char* name) {
         return views.view(WindowId::main_log)->findChild<QLineEdit*>(QString::fromLatin1(name));
     };
-    const char* locators[] = {"JN61FV", "JN45LL", "KN01AA", "JN71AA"};
     for (int n = 0;; ++n) {
         QTest::keyClicks(box("Text6"), callsign(n));
         QTest::keyClicks(box("Text9"), QStringLiteral("001"));
-        QTest::keyClicks(box("Text10"), QString::fromLatin1(locators[n % 4]));
+        QTest::keyClicks(box("Text10"), QStringLiteral("JN61FV"));
         QTest::keyClick(box("Text10"), Qt::Key_Return);
         if (windows.get<zelora::MainLogScreen>().Text12.size() != static_cast<std::size_t>(n + 1))
             return 1;
@@ -59,33 +50,30 @@ class CrashSafetyTest : public QObject {
   private slots:
     void aKilledLoggerLosesNoAcceptedQso() {
         zelora::testing::UiProgram program;
-        program.fake.dir.write("config.txt", kStationFile);
+        program.fake.dir.write("config.txt", zelora::testing::kStationConfig);
         QProcess logger;
         logger.start(
             QCoreApplication::applicationFilePath(),
             {QStringLiteral("--operate"), QString::fromStdString(program.fake.dir.path())});
         QVERIFY(logger.waitForStarted());
         int accepted = 0;
-        while (accepted < kAcceptedBeforeKill && logger.waitForReadyRead(60000)) {
+        while (accepted < 30 && logger.waitForReadyRead(60000)) {
             while (logger.canReadLine()) accepted = logger.readLine().trimmed().toInt();
         }
-        QCOMPARE_GE(accepted, kAcceptedBeforeKill);
+        QCOMPARE_GE(accepted, 30);
         logger.kill();  // SIGKILL: no destructor, no closing of windows
         QVERIFY(logger.waitForFinished());
 
         zelora::start_program(program.windows);
         QVERIFY(program.shown(WindowId::start));
         program.click(WindowId::start, "Command1");  // "Continua Contest"
-
         const zelora::MainLogScreen& main = program.windows.get<zelora::MainLogScreen>();
         const std::size_t restored = main.Text12.size();
         QVERIFY(restored >= static_cast<std::size_t>(accepted));
         QCOMPARE(main.Text14.size(), restored);
-        QCOMPARE(main.Label19.text(), std::to_string(restored));
         for (std::size_t i = 0; i < restored; ++i) {
-            const std::string& line = main.Text12.lines()[i];
-            QVERIFY(line.starts_with(zelora::pad_serial(std::to_string(i + 1))));
-            QVERIFY(line.find(callsign(static_cast<int>(i)).toStdString()) != std::string::npos);
+            const std::string call = callsign(static_cast<int>(i)).toStdString();
+            QVERIFY(main.Text12.lines()[i].find(call) != std::string::npos);
         }
         QVERIFY(program.fake.messages.shown.empty());
     }
