@@ -1,6 +1,7 @@
 // storico.txt as the operator may have edited or damaged it, and the EDI and ADIF logs of other
 // programs imported into it. The input holds, cut at NUL bytes: storico.txt, an EDI log, an
 // ADIF log, and the text typed in the callsign box.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -42,14 +43,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(again.text() == history.text());
     if (!import.entries.empty()) FUZZ_CHECK(again.skipped_lines() == 0);
 
-    // The index finds what a plain scan finds.
+    // The index finds what a plain scan finds, for each piece of the typed text and a limit
+    // of one, of a partial list, and of all.
     const std::string& typed = input[3];
-    std::vector<HistoryStation> scanned;
-    for (std::size_t i = 0; i < history.size() && scanned.size() < 10; ++i) {
-        if (history.station(i).callsign.find(typed) != std::string_view::npos && !typed.empty())
-            scanned.push_back(history.station(i));
+    for (std::size_t at = 0; at < std::min<std::size_t>(typed.size(), 16); ++at) {
+        for (std::size_t length = 1; at + length <= typed.size() && length <= 16; ++length) {
+            const std::string text = typed.substr(at, length);
+            for (const std::size_t limit : {std::size_t{1}, std::size_t{10}, history.size()}) {
+                std::vector<HistoryStation> scanned;
+                for (std::size_t i = 0; i < history.size() && scanned.size() < limit; ++i) {
+                    if (history.station(i).callsign.find(text) != std::string_view::npos)
+                        scanned.push_back(history.station(i));
+                }
+                FUZZ_CHECK(history.containing(text, limit) == scanned);
+            }
+        }
     }
-    FUZZ_CHECK(history.containing(typed, 10) == scanned);
+    FUZZ_CHECK(history.containing("", 10).empty());
     const auto found = history.find(typed);
     FUZZ_CHECK(!found || found->callsign == typed);
     return 0;
