@@ -16,7 +16,7 @@ class StationControlTest : public QObject {
         p.fake.dir.write("radio.txt", "Rotore = 2\r\n");
         p.start();
         p.activate(WindowId::main_log);
-        // Whether the rotator's needle (blue) points east, where the QTF's never does.
+        // Whether the rotator's needle (blue) points east: the QTF's starts north.
         const auto needle_east =
             [compass = p.find<zelora::ui::CompassPicture>(WindowId::main_log, "Picture1")] {
                 QImage image(compass->size(), QImage::Format_ARGB32);
