@@ -20,11 +20,10 @@
 namespace zelora::testing {
 
 inline sockaddr_in loopback(int port) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return address;
+    return {.sin_family = AF_INET,
+            .sin_port = htons(static_cast<std::uint16_t>(port)),
+            .sin_addr = {htonl(INADDR_LOOPBACK)},
+            .sin_zero = {}};
 }
 
 // A listening socket on a loopback port of the system's choosing. Never accepting, it still
@@ -33,7 +32,7 @@ inline int listen_on() {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in address = loopback(0);
     ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    ::listen(fd, 8);
+    ::listen(fd, SOMAXCONN);
     return fd;
 }
 
@@ -75,14 +74,6 @@ inline pid_t spawn(const std::vector<std::string>& arguments) {
     if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
     posix_spawn_file_actions_destroy(&actions);
     return pid;
-}
-
-// Runs a program to its end; its exit status, -1 when it could not run.
-inline int run(const std::vector<std::string>& arguments) {
-    const pid_t pid = spawn(arguments);
-    int status = 0;
-    if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
-    return WEXITSTATUS(status);
 }
 
 // "rigctld -m 1 -T 127.0.0.1 -t PORT" or rotctld with its dummy device on a free port, killed at

@@ -6,13 +6,7 @@
 #include "support/ui_program.h"
 #include "ui/compass_picture.h"
 
-namespace {
-
-bool is_rotator_needle(QColor c) {
-    return c.blue() > 150 && c.red() < 100;
-}
-
-}  // namespace
+using zelora::WindowId;
 
 class StationControlTest : public QObject {
     Q_OBJECT
@@ -21,27 +15,28 @@ class StationControlTest : public QObject {
         zelora::testing::UiProgram p;
         p.fake.dir.write("radio.txt", "Rotore = 2\r\n");
         p.start();
-        p.activate(zelora::WindowId::main_log);
-        auto* compass = p.find<zelora::ui::CompassPicture>(zelora::WindowId::main_log, "Picture1");
-        const auto pixel = [compass](int x, int y) {
-            QImage image(compass->size(), QImage::Format_ARGB32);
-            compass->render(&image);
-            return image.pixelColor(x, y);
-        };
-        QVERIFY(!is_rotator_needle(pixel(96, 56)));
+        p.activate(WindowId::main_log);
+        // Whether the rotator's needle (blue) points east: the QTF's starts north.
+        const auto needle_east =
+            [compass = p.find<zelora::ui::CompassPicture>(WindowId::main_log, "Picture1")] {
+                QImage image(compass->size(), QImage::Format_ARGB32);
+                compass->render(&image);
+                const QColor c = image.pixelColor(96, 56);
+                return c.blue() > 150 && c.red() < 100;
+            };
+        QVERIFY(!needle_east());
         p.fake.rotator.now = {true, zelora::DeviceFault::none, "NET rotctl", 90.0};
         p.windows.get<zelora::MainLogScreen>().station.Refresh();
-        QVERIFY(is_rotator_needle(pixel(96, 56)));  // east, the QTF's needle still north
-        QVERIFY(!is_rotator_needle(pixel(57, 18)));
+        QVERIFY(needle_east());
         QCOMPARE(p.label("RotatorStatus"), QString::fromUtf8("Rotore: 90°"));
-        QVERIFY(!p.find<QLabel>(zelora::WindowId::main_log, "RadioStatus")->isVisible());
+        QVERIFY(!p.find<QLabel>(WindowId::main_log, "RadioStatus")->isVisible());
 
         p.type("Text10", "JN81HH");
-        QTest::keyClick(p.views.view(zelora::WindowId::main_log), Qt::Key_P, Qt::AltModifier);
+        QTest::keyClick(p.views.view(WindowId::main_log), Qt::Key_P, Qt::AltModifier);
         QTRY_COMPARE(p.fake.rotator.turns.size(), std::size_t{1});
         QCOMPARE(p.focused(), QString("Text10"));
-        QTest::keyClick(p.views.view(zelora::WindowId::main_log), Qt::Key_R, Qt::AltModifier);
-        QTRY_VERIFY(p.shown(zelora::WindowId::devices));
+        QTest::keyClick(p.views.view(WindowId::main_log), Qt::Key_R, Qt::AltModifier);
+        QTRY_VERIFY(p.shown(WindowId::devices));
     }
 };
 
