@@ -2,13 +2,9 @@
 // rows of tests/data/tables/aids.txt; here the aids over the log's life.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
-#include <utility>
-#include <vector>
 
-#include "core/log_search.h"
 #include "support/contest_session.h"
 #include "windows/member_list_screen.h"
 
@@ -35,49 +31,6 @@ TEST_F(Aids, PartialListHoldsTenCallsignsMostRecentFirst) {
     std::string expected;
     for (int n = 23; n > 13; --n) expected += "ZZ" + std::to_string(n) + "        JN61FV\n";
     EXPECT_EQ(shown("ZZ")[1], expected);
-}
-
-QsoRecord worked(std::string callsign) {
-    QsoRecord qso;
-    qso.callsign = std::move(callsign);
-    return qso;
-}
-
-// The most recent QSOs of different callsigns containing `text`, the plain way.
-std::vector<std::size_t> reference(const QsoIndex& index, const std::string& text,
-                                   std::size_t limit) {
-    std::vector<std::size_t> found;
-    Strings listed;
-    for (std::size_t qso = index.qsos().size(); qso-- > 0 && found.size() < limit;) {
-        const std::string& callsign = index.qsos()[qso].callsign;
-        if (callsign.find(text) == std::string::npos ||
-            std::find(listed.begin(), listed.end(), callsign) != listed.end()) {
-            continue;
-        }
-        listed.push_back(callsign);
-        found.push_back(qso);
-    }
-    return found;
-}
-
-TEST(LogSearch, FindsAcrossBlocksOnceEachCallsignAfterCorrections) {
-    QsoIndex index;
-    for (int n = 0; n < 600; ++n) index.add(worked("ZZ" + std::to_string(1000 + n)));
-    LogSearch search;
-    for (const bool corrected : {false, true}) {
-        if (corrected) index.replace(598, worked("ZZ1599"));  // listed once, at its latest QSO
-        search.sync(index);
-        for (const char* text : {"Z100", "Z1", "10", "99", "1599", "ZZ1000", "X1"}) {
-            for (const std::size_t limit : {2u, 10u}) {
-                EXPECT_EQ(search.containing(text, limit), reference(index, text, limit)) << text;
-            }
-        }
-    }
-    EXPECT_TRUE(search.containing("0\nZZ", 10).empty());
-    EXPECT_EQ(search.last_qso_of("ZZ1598"), std::nullopt);
-    index.add(worked("ZZ1599"));
-    search.sync(index);
-    EXPECT_EQ(search.last_qso_of("ZZ1599"), 600u);
 }
 
 TEST_F(Aids, ARestoredContestIsCheckedAndCounted) {
