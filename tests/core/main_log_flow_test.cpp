@@ -6,7 +6,6 @@
 #include <string>
 
 #include "support/contest_session.h"
-#include "windows/admin_screen.h"
 #include "windows/award_screen.h"
 #include "windows/bearing_calculator_screen.h"
 
@@ -152,11 +151,6 @@ TEST_F(MainLogFlow, CalculatorUntouchedOrUnchangedCalculatesNothingAndExitDiscar
     c.Command2_Click();
     EXPECT_FALSE(open(WindowId::bearing_calculator));
     EXPECT_EQ(get<BearingCalculatorScreen>().Text5.text(), "...");
-}
-
-TEST_F(MainLogFlow, AdministrationChiudiClosesOnlyItself) {
-    get<AdminScreen>().Command1_Click();
-    EXPECT_FALSE(open(WindowId::admin) || open(WindowId::member_lists));
 }
 
 }  // namespace

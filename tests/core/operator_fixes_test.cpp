@@ -1,30 +1,21 @@
-// Wrong data the operator could not see: a station locator that is no place, a QSO number that
-// is no number or repeats, statistics that disagree with the log shown, ";" in the EDI header.
+// Wrong data the operator could not see: a QSO number that is no number or repeats, statistics
+// that disagree with the log shown.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <string>
 #include <vector>
 
-#include "base/text.h"
-#include "core/station_profile.h"
 #include "support/contest_session.h"
-#include "windows/edi_header_screen.h"
-#include "windows/edi_save_screen.h"
 #include "windows/start_screen.h"
-#include "windows/station_screen.h"
 #include "windows/statistics_screen.h"
 
 namespace zelora {
 namespace {
 
-using namespace std::string_literals;
 using testing::ContestSession;
 using testing::information;
 using Messages = std::vector<testing::ShownMessage>;
-
-constexpr const char* kOwnLocatorRefusal =
-    "Locatore della stazione errato: correggere i dati della stazione";
 
 TEST(OperatorFixes, QsoNumberIsDigitsAndTheNextFollowsTheHighestLogged) {
     ContestSession s;

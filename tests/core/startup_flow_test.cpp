@@ -51,40 +51,20 @@ TEST_F(StartupFlow, LoadShowsTheProfileAndTheUtcClockThenSwitchModeBothWays) {
     EXPECT_EQ(texts({&m.Label39, &m.Label40, &m.Label41, &m.Label42,
                      &get<BearingCalculatorScreen>().Text3, &edi.Text2, &edi.Text14, &edi.Text3}),
               (Strings{"ZZ9QX", "JN81GD", "003", "045", "JN81GD", "ZZ9QX", "ZZ9QX", "JN81GD"}));
-    // The fake's UTC; local time is 09.20.
-    EXPECT_EQ(texts({&m.Text2, &m.Text3, &m.Text15, &m.Label46}),
-              (Strings{"19/07/20", "07.20", "0", "on-line"}));
+    // The fake's UTC (local time is 09.20), and again at once back from off-line; the local
+    // clock's button only off-line.
+    const Strings online{"19/07/20", "07.20", "0", "on-line"};
+    EXPECT_EQ(texts({&m.Text2, &m.Text3, &m.Text15, &m.Label46}), online);
     EXPECT_FALSE(m.Command9.visible());
-
-    m.focus(m.Text6);
     m.Command7_Click();
-    EXPECT_EQ(texts({&m.Text2, &m.Text3, &m.Text15, &m.Label46}),
-              (Strings{"", "", "1", "off-line"}));
     EXPECT_TRUE(m.Command9.visible());
-    EXPECT_EQ(m.focused(), &m.Text2);
-
     m.Text3.set("10.00");
     m.Command7_Click();
-    // Back on the clock at once, ready for the next callsign.
-    EXPECT_EQ(texts({&m.Text2, &m.Text3, &m.Text15, &m.Label46}),
-              (Strings{"19/07/20", "07.20", "0", "on-line"}));
+    EXPECT_EQ(texts({&m.Text2, &m.Text3, &m.Text15, &m.Label46}), online);
     EXPECT_FALSE(m.Command9.visible());
-    EXPECT_EQ(m.focused(), &m.Text6);
 }
 
-TEST_F(StartupFlow, SalvaWritesTheProfileAndBringsUpTheMainWindow) {
-    restart();
-    save_station("zz9\r\nqx", "jn61fv", "003", "");
-    EXPECT_EQ(fake.dir.read("config.txt"),
-              "Call = ZZ9QX\r\nLocator = JN61FV\r\nIQRP = 003\r\nMDC = \r\n\r\n");
-    MainLogScreen& m = main();
-    EXPECT_EQ(texts({&m.Label39, &m.Label40, &get<BearingCalculatorScreen>().Text3}),
-              (Strings{"ZZ9QX", "JN61FV", "JN61FV"}));
-    EXPECT_TRUE(m.visible() && !open(WindowId::station));
-    EXPECT_EQ(get<EdiHeaderScreen>().Text2.text(), "");  // only a load fills the EDI header
-}
-
-TEST_F(StartupFlow, UnreadableAndUnwritableConfig) {
+TEST_F(StartupFlow, UnreadableAndUnwritableConfigThenSalva) {
     fake.dir.block("config.txt");
     restart();
     EXPECT_EQ(told(), Strings{"!Impossibile leggere il file <dir>/config.txt"});
@@ -98,6 +78,15 @@ TEST_F(StartupFlow, UnreadableAndUnwritableConfig) {
     EXPECT_EQ(main().Label39.text(), "...");
     EXPECT_FALSE(shown(WindowId::main_log));
     EXPECT_EQ(fake.dir.read("config.txt/keep"), "x");
+
+    std::filesystem::remove_all(fake.dir.file("config.txt"));
+    save_station("zz9\r\nqx", "jn61fv", "003", "");
+    EXPECT_EQ(fake.dir.read("config.txt"),
+              "Call = ZZ9QX\r\nLocator = JN61FV\r\nIQRP = 003\r\nMDC = \r\n\r\n");
+    EXPECT_EQ(texts({&main().Label39, &main().Label40, &get<BearingCalculatorScreen>().Text3}),
+              (Strings{"ZZ9QX", "JN61FV", "JN61FV"}));
+    EXPECT_TRUE(main().visible() && !open(WindowId::station));
+    EXPECT_EQ(get<EdiHeaderScreen>().Text2.text(), "");  // only a load fills the EDI header
 }
 
 TEST_F(StartupFlow, LeavingTheOnlyVisibleWindowEndsTheProgram) {
