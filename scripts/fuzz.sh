@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzzers with clang and runs each for the given time, one after the other:
 #   bash scripts/fuzz.sh SECONDS [HARNESS...]
-# (harnesses: call_history correction locator member_list partial_state restore station_profile;
-# all when none named).
+# (harnesses: call_history correction locator log_search member_list partial_state restore
+# station_profile; all when none named).
 # New interesting inputs gather in build-fuzz/fuzz/found/<harness>/, failing ones in
 # build-fuzz/fuzz/crashes/<harness>/; a failing input belongs in fuzz/regressions/<harness>/
 # once its cause is fixed.
@@ -12,7 +12,8 @@ seconds=${1:?usage: scripts/fuzz.sh SECONDS [HARNESS...]}
 shift
 harnesses=("$@")
 [ ${#harnesses[@]} -gt 0 ] ||
-    harnesses=(call_history correction locator member_list partial_state restore station_profile)
+    harnesses=(call_history correction locator log_search member_list partial_state restore
+               station_profile)
 # The harnesses write the program's files for every input: on a RAM disk flushing them to disk
 # costs nothing.
 [ -d /dev/shm ] && export TMPDIR=${TMPDIR:-/dev/shm}
