@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QString>
 #include <QtTest>
+#include <memory>
 #include <string>
 
 #include "support/contest_session.h"
@@ -18,9 +19,14 @@
 namespace zelora::testing {
 
 struct UiProgram {
-    FakePlatform fake;
+    std::unique_ptr<FakePlatform> own = std::make_unique<FakePlatform>();
+    FakePlatform& fake = *own;
     WindowSet windows{fake.platform()};
     ui::WindowViews views{windows};
+
+    UiProgram() = default;
+    // Another run of the program over the same directory.
+    explicit UiProgram(FakePlatform& shared) : own(nullptr), fake(shared) {}
 
     // Writes the station profile and starts the program.
     void start(const std::string& config = kStationConfig) {
@@ -61,12 +67,23 @@ struct UiProgram {
     QString focused() const {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
     }
-    // Focus moves into a main window box as with Tab, so the logic's focus reactions run.
+    // The element takes the focus as with Tab, so the logic's focus reactions run.
+    void focus(WindowId id, const char* name) const {
+        activate(id);
+        QWidget* element = find<QWidget>(id, name);
+        QVERIFY2(element, name);
+        element->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY2(element->hasFocus(), name);
+    }
     void type(const char* name, const QString& keys) const {
-        box(name)->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(box(name)->hasFocus());
+        focus(WindowId::main_log, name);
         QTest::keyClicks(box(name), keys);
     }
 };
+
+// Keys to whichever widget has the focus at each key: "\t" is Tab, "\v" Backtab, "\r" Return.
+inline void type_keys(const QString& typed) {
+    for (QChar key : typed) QTest::keyClicks(QApplication::focusWidget(), QString(key));
+}
 
 }  // namespace zelora::testing

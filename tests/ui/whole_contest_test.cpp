@@ -3,24 +3,17 @@
 // second start that continues the contest. The contest and the files it must write are made by
 // tests/data/whole_contest/make_expected.py from the file formats alone.
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
 #include <QtTest>
 
 #include <string>
-#include <vector>
 
-#include "support/fakes.h"
+#include "support/ui_program.h"
 #include "ui/statistics_pictures.h"
-#include "ui/window_views.h"
-#include "windows/main_log_screen.h"
 
 using zelora::WindowId;
+using zelora::testing::type_keys;
 
 namespace {
 
@@ -36,40 +29,19 @@ QList<QByteArray> qso(int i) {
     return lines.at(i).split(' ');
 }
 
-QWidget* focused() {
-    return QApplication::focusWidget();
-}
-void type(const QString& keys) {
-    QTest::keyClicks(focused(), keys);
-}
 void key(Qt::Key key, int times = 1) {
-    for (int i = 0; i < times; ++i) QTest::keyClick(focused(), key);
+    for (int i = 0; i < times; ++i) QTest::keyClick(QApplication::focusWidget(), key);
 }
 // Replaces the text of the focused box.
 void retype(const QString& keys) {
-    QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
-    type(keys);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    type_keys(keys);
 }
 
 // One run of the program over the contest's directory.
-struct Run {
-    zelora::testing::FakePlatform& fake;
-    zelora::WindowSet windows{fake.platform()};
-    zelora::ui::WindowViews views{windows};
-
-    template <class Widget = QLineEdit>
-    Widget* find(WindowId id, const char* name) const {
-        return views.view(id)->findChild<Widget*>(QString::fromLatin1(name));
-    }
-    void click(WindowId id, const char* name) const {
-        QTest::mouseClick(find<QAbstractButton>(id, name), Qt::LeftButton);
-    }
-    void focus(WindowId id, const char* name) const {
-        views.view(id)->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(views.view(id)));
-        find<QWidget>(id, name)->setFocus(Qt::TabFocusReason);
-    }
-    QString mode() const { return find(WindowId::main_log, "Text5")->text(); }
+struct Run : zelora::testing::UiProgram {
+    using UiProgram::UiProgram;
+    QString mode() const { return box("Text5")->text(); }
 
     // A QSO typed from the callsign box on; the clock moves one minute a QSO.
     void log(int i, const QString& member = {}) {
@@ -80,14 +52,7 @@ struct Run {
             key(q[3] == "CW" ? Qt::Key_Down : Qt::Key_Up);
             key(Qt::Key_Tab);
         }
-        type(q[0]);
-        key(Qt::Key_Tab, 3);
-        type(q[1]);
-        key(Qt::Key_Tab);
-        type(q[2].toLower());
-        key(Qt::Key_Tab);
-        if (!member.isEmpty()) type(member);
-        key(Qt::Key_Return);
+        type_keys(q[0] + "\t\t\t" + q[1] + "\t" + q[2].toLower() + "\t" + member + "\r");
     }
     void set_clock(int i) {
         const int minutes = 9 * 60 + i;
@@ -119,17 +84,11 @@ class WholeContestTest : public QObject {
         fake.dir.write("iqrp.txt", expected("iqrp.txt").toStdString());
         fake.dir.write("mqc.txt", expected("mqc.txt").toStdString());
         {
-            Run run{fake};
+            Run run(fake);
             zelora::start_program(run.windows);
             QVERIFY(run.views.view(WindowId::station)->isVisible());
             run.focus(WindowId::station, "Text1");
-            type("zz9aaa");
-            key(Qt::Key_Tab);
-            type("jn81gd");
-            key(Qt::Key_Tab);
-            type("001");
-            key(Qt::Key_Tab);
-            type("017");
+            type_keys("zz9aaa\tjn81gd\t001\t017");
             run.click(WindowId::station, "Command1");  // "Salva"
             QCOMPARE(fake.dir.read("config.txt"),
                      "Call = ZZ9AAA\r\nLocator = JN81GD\r\nIQRP = 001\r\nMDC = 017\r\n\r\n");
@@ -141,29 +100,18 @@ class WholeContestTest : public QObject {
 
             // Refusals of the entry, each mended where the caret lands.
             run.log(20, "x123");
-            retype("m600");
-            key(Qt::Key_Backtab);  // the locator box
-            type("jn8");
-            key(Qt::Key_Return);
-            retype(qso(20)[2]);
-            key(Qt::Key_Backtab, 2);  // the received report
-            type("5");
-            key(Qt::Key_Return);
-            retype("59");
-            key(Qt::Key_Backtab, 6);  // the date
-            type("32/07/20");
-            key(Qt::Key_Return);
-            retype("19/07/20");
-            key(Qt::Key_Tab, 8);  // to the locator box again: the clock sets date and time
-            key(Qt::Key_Return);
+            retype("m600\vjn8\r");                           // "\v" Backtab: the locator box
+            retype(qso(20)[2] + "\v\v5\r");                  // the received report
+            retype("59" + QString(6, '\v') + "32/07/20\r");  // the date
+            // To the locator box again: the clock sets date and time.
+            retype("19/07/20" + QString(8, '\t') + "\r");
             QCOMPARE(run.take_messages(),
                      (Texts{"Es. di formato corretto: I003 o M123", "Locatore errato",
                             "Inserire il rapporto RST ricevuto",
                             "Inserire la data del QSO nel formato DD/MM/YY"}));
 
             for (int i = 21; i < 60; ++i) run.log(i);
-            type(qso(10)[0]);  // worked already
-            key(Qt::Key_Return);
+            type_keys(qso(10)[0] + "\r");  // worked already
             QCOMPARE(run.take_messages(),
                      Texts{QString::fromUtf8("QSO non valido, la stazione risulta già collegata")});
 
@@ -171,10 +119,10 @@ class WholeContestTest : public QObject {
             run.click(WindowId::main_log, "Command11");  // "Amministrazione"
             run.click(WindowId::admin, "Command2");
             run.focus(WindowId::member_lists, "Text5");
-            type(qso(22)[0]);
+            type_keys(qso(22)[0]);
             run.click(WindowId::member_lists, "Command2");  // "Cerca"
             run.focus(WindowId::member_lists, "Text6");
-            type(qso(60)[0]);
+            type_keys(qso(60)[0]);
             run.click(WindowId::member_lists, "Command3");  // "Aggiungi"
             run.click(WindowId::member_lists, "Command1");  // "Esci"
             QCOMPARE(run.take_messages(), (Texts{"Utente presente nel database I-QRP al numero 022",
@@ -189,31 +137,23 @@ class WholeContestTest : public QObject {
             // The received serial of QSO 5 was 123.
             run.click(WindowId::main_log, "Command5");  // "Modifica QSO"
             run.focus(WindowId::qso_edit, "Text1");
-            type(qso(5)[0]);
-            key(Qt::Key_Return);
-            key(Qt::Key_Tab, 6);
-            type("123");
-            key(Qt::Key_Return);
+            type_keys(qso(5)[0] + "\r" + QString(6, '\t') + "123\r");
             run.click(WindowId::qso_edit, "Command2");  // "Chiudi"
 
             run.click(WindowId::main_log, "Command2");  // "Crea LOG"
             // Station data saved in this run reach the header only at the next start: typed here.
-            for (const char* box : {"Text2", "Text14"}) {
+            for (const auto& [box, text] : {std::pair{"Text2", "ZZ9AAA"},
+                                            {"Text14", "ZZ9AAA"},
+                                            {"Text3", "JN81GD"},
+                                            {"Text7", "Mario Rossi"},
+                                            {"Text8", "Via Roma 1"},
+                                            {"Text19", "0,5"},
+                                            {"Text10", "Forl"}}) {
                 run.focus(WindowId::edi_header, box);
-                type("ZZ9AAA");
+                type_keys(text);
             }
-            run.focus(WindowId::edi_header, "Text3");
-            type("JN81GD");
-            run.focus(WindowId::edi_header, "Text7");
-            type("Mario Rossi");
-            run.focus(WindowId::edi_header, "Text8");
-            type("Via Roma 1");
-            run.focus(WindowId::edi_header, "Text19");
-            type("0,5");
-            run.focus(WindowId::edi_header, "Text10");
-            type("Forl");
-            QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_Igrave, QStringLiteral("ì"),
-                                Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_Igrave,
+                                QStringLiteral("ì"), Qt::NoModifier);
             run.focus(WindowId::edi_header, "Combo1");
             key(Qt::Key_Down);                            // "3 watt"
             run.click(WindowId::edi_header, "Command2");  // "Crea EDI"
@@ -233,7 +173,7 @@ class WholeContestTest : public QObject {
                               "<CONTEST_ID:14>ZELORA-VHF-QRP <TX_PWR:3>0.5 ") != std::string::npos);
             run.click(WindowId::edi_save, "Command2");  // "Esci"
             run.click(WindowId::main_log, "Command2");  // the header kept its boxes while hidden
-            QCOMPARE(run.find(WindowId::edi_header, "Text10")->text(), QStringLiteral("Forlì"));
+            QCOMPARE(run.box("Text10", WindowId::edi_header)->text(), QStringLiteral("Forlì"));
 
             run.click(WindowId::main_log, "Command6");  // "STAT"
             auto* ranking = run.find<QListWidget>(WindowId::statistics, "List1");
@@ -263,7 +203,7 @@ class WholeContestTest : public QObject {
         }
         QCOMPARE(QByteArray::fromStdString(fake.dir.read("parziale.db")), expected("first.db"));
 
-        Run run{fake};
+        Run run(fake);
         zelora::start_program(run.windows);
         run.click(WindowId::start, "Command1");  // "Continua Contest"
         run.focus(WindowId::main_log, "Text6");
@@ -275,8 +215,7 @@ class WholeContestTest : public QObject {
         const char* labels[] = {"Label19", "Label21", "Label23", "Label25", "Label44",
                                 "Label27", "Label28", "Label29", "Label51", "Label52"};
         for (int i = 0; i < 10; ++i)
-            QCOMPARE(run.find<QLabel>(WindowId::main_log, labels[i])->text(),
-                     QString::fromStdString(values[i]));
+            QCOMPARE(run.label(labels[i]), QString::fromStdString(values[i]));
         run.click(WindowId::main_log, "Command2");    // "Crea LOG"
         run.click(WindowId::edi_header, "Command2");  // "Crea EDI"
         run.focus(WindowId::edi_save, "Text2");
