@@ -9,16 +9,6 @@
 #include <utility>
 
 namespace zelora::ui {
-namespace {
-
-QLineEdit* field(const char* name) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(name);
-    return edit;
-}
-
-}  // namespace
-
 BearingCalculatorWindow::BearingCalculatorWindow(BearingCalculatorScreen& screen)
     : WindowView(screen), screen_(screen) {
     setWindowTitle(QStringLiteral("Bearing utility 1.1 - ZZ9AAA"));
@@ -28,10 +18,10 @@ BearingCalculatorWindow::BearingCalculatorWindow(BearingCalculatorScreen& screen
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setFixedWidth(48);
 
-    auto* locator1 = field("Text3");
-    auto* locator2 = field("Text5");
-    auto* km = field("Text6");
-    auto* bearing = field("Text1");
+    auto* locator1 = line_edit("Text3");
+    auto* locator2 = line_edit("Text5");
+    auto* km = line_edit("Text6");
+    auto* bearing = line_edit("Text1");
 
     auto* fields = new QGridLayout;
     const std::pair<const char*, QLineEdit*> rows[] = {

@@ -12,16 +12,6 @@
 #include <QVBoxLayout>
 
 namespace zelora::ui {
-namespace {
-
-QLineEdit* field(const char* name) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(name);
-    return edit;
-}
-
-}  // namespace
-
 MemberListWindow::MemberListWindow(MemberListScreen& screen) : WindowView(screen), screen_(screen) {
     setWindowTitle(QStringLiteral("Gestione Database IQRP - MQC"));
 
@@ -39,7 +29,7 @@ MemberListWindow::MemberListWindow(MemberListScreen& screen) : WindowView(screen
     auto* choice_caption = new QLabel(QStringLiteral("Database"));
     choice_caption->setObjectName("Label1");
 
-    auto* search = field("Text5");
+    auto* search = line_edit("Text5");
     auto* find = button(QStringLiteral("Cerca"), "Command2", [this] { screen_.Command2_Click(); });
 
     auto* next_number = new QLabel;
@@ -47,7 +37,7 @@ MemberListWindow::MemberListWindow(MemberListScreen& screen) : WindowView(screen
     next_number->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     next_number->setAlignment(Qt::AlignCenter);
     next_number->setMinimumWidth(48);
-    auto* addition = field("Text6");
+    auto* addition = line_edit("Text6");
     auto* add =
         button(QStringLiteral("Aggiungi"), "Command3", [this] { screen_.Command3_Click(); });
 
@@ -88,7 +78,7 @@ QWidget* MemberListWindow::list_frame(const char* name, const QString& title, Co
                                       const char* list_name) {
     auto* frame = new QGroupBox(title);
     frame->setObjectName(name);
-    auto* count_box = field(count_name);
+    auto* count_box = line_edit(count_name);
     auto* list_box = new QPlainTextEdit;
     list_box->setObjectName(list_name);
     list_box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

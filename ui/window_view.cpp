@@ -227,6 +227,12 @@ QPushButton* WindowView::button(const QString& caption, const char* element,
     return push;
 }
 
+QLineEdit* line_edit(const char* element) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(element);
+    return edit;
+}
+
 QHBoxLayout* button_row(std::initializer_list<QWidget*> buttons) {
     auto* row = new QHBoxLayout;
     row->addStretch();

@@ -29,6 +29,8 @@ int width_for_title(const QString& title);
 
 // The buttons along a window's foot, to the right as dialogs have them.
 QHBoxLayout* button_row(std::initializer_list<QWidget*> buttons);
+// A one-line box named as the logic's element ("Text3").
+QLineEdit* line_edit(const char* element);
 
 // The Qt face of one window of the logic. It binds widgets to the window's controls both ways
 // (what the operator types goes to the control, what the control holds is shown) and mirrors
